@@ -1,0 +1,5 @@
+#include "core/Compass.h"
+
+#include "core/form_VECTRIN.h"
+
+void COMPASS(form_VECTRIN&) {}

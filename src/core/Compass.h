@@ -1,0 +1,6 @@
+#pragma once
+
+struct form_VECTRIN;
+
+// Takes the heading from one GPS sentence waiting in the GPS buffer.
+void COMPASS(form_VECTRIN& f);

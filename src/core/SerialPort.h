@@ -1,0 +1,39 @@
+#pragma once
+
+#include <functional>
+#include <stdexcept>
+#include <string>
+
+// Raised when the serial port refuses an operation: a port that cannot be
+// opened (missing, in use, no permission), a port number or line settings it
+// does not accept. what() is the reason as the operator should read it.
+class SerialPortError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The serial line to the DF unit and the GPS receiver.
+class SerialPort {
+public:
+    virtual ~SerialPort() = default;
+
+    // Called on every notification of the port (text received, and the
+    // port's other notifications).
+    virtual void setReceiveHandler(std::function<void()> handler) = 0;
+
+    // All text received since the previous read; it is removed from the port.
+    virtual std::string readAll() = 0;
+    // Discards whatever waits in the input buffer.
+    virtual void clearInput() = 0;
+
+    virtual int portNumber() const = 0;
+    // Port numbers 1..8; any other number throws SerialPortError.
+    virtual void setPortNumber(int number) = 0;
+    // Line settings "1200,n,8,1" .. "9600,n,8,1"; any other text throws.
+    virtual void setSettings(const std::string& settings) = 0;
+
+    virtual bool isOpen() const = 0;
+    // Throws SerialPortError with the reason when the port cannot be opened.
+    virtual void open() = 0;
+    virtual void close() = 0;
+};

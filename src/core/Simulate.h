@@ -1,0 +1,8 @@
+#pragma once
+
+struct form_VECTRIN;
+
+// Builds the test-mode table of simulated bearings once at start-up.
+void SIMULATE(form_VECTRIN& f);
+// Takes in the next simulated bearing (one per cycle in test mode).
+void simulateFeed(form_VECTRIN& f);

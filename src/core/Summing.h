@@ -1,0 +1,6 @@
+#pragma once
+
+struct form_VECTRIN;
+
+// Recomputes the sector sums and their peak from the bearing histogram.
+void SUMMING(form_VECTRIN& f);

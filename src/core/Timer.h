@@ -1,0 +1,14 @@
+#pragma once
+
+#include <functional>
+
+// A repeating timer on the event thread.
+class Timer {
+public:
+    virtual ~Timer() = default;
+    virtual void setTickHandler(std::function<void()> handler) = 0;
+    virtual void setInterval(int milliseconds) = 0;
+    virtual int interval() const = 0;
+    virtual void setEnabled(bool enabled) = 0;
+    virtual bool enabled() const = 0;
+};

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "core/Clock.h"
+#include "core/DisplayState.h"
+#include "core/OperatingSettings.h"
+#include "core/Random.h"
+#include "core/SerialPort.h"
+#include "core/Timer.h"
+#include "display/DrawingSurface.h"
+#include "display/MainControls.h"
+
+// The ports the main window talks through.
+struct MainWindowPorts {
+    DrawingSurface& surface;
+    SerialPort& serial;
+    Clock& clock;
+    Timer& timer1;
+    Timer& timerMouseDown;
+};
+
+// The main window: it owns the display state, the model of its controls and
+// the ports it talks through. Its procedures are free functions over it.
+struct form_VECTRIN : DisplayState, MainControls {
+    form_VECTRIN(const MainWindowPorts& ports, OperatingSettings& settings);
+    form_VECTRIN(const form_VECTRIN&) = delete;
+    form_VECTRIN& operator=(const form_VECTRIN&) = delete;
+
+    DrawingSurface& surface;
+    SerialPort& MSComm1;
+    Clock& clock;
+    Timer& Timer1;
+    Timer& Timer_MOUSE_DOWN;
+    OperatingSettings& settings;
+    UniformRandom random;
+
+    // The clock now, as a Single and rounded to a whole second.
+    double clockNow() const { return clock.secondsSinceMidnight(); }
+    Long now() const;
+
+    // The on/off states held in button captions.
+    bool acquisitionOff() const;
+    bool testModeOn() const;
+    bool varOn() const;
+};
+
+// The start-up step of the main window: the documented start values, in the
+// documented order, with the test-mode table built between FOCUS and
+// DECAY_FRACTION.
+void initialiseDisplayState(form_VECTRIN& f);

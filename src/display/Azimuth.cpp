@@ -1,0 +1,5 @@
+#include "display/Azimuth.h"
+
+#include "core/form_VECTRIN.h"
+
+void AZIMUTH(form_VECTRIN&) {}

@@ -1,0 +1,6 @@
+#pragma once
+
+struct form_VECTRIN;
+
+// Draws the heading-up azimuth disk, ticks and compass letters.
+void AZIMUTH(form_VECTRIN& f);

@@ -1,0 +1,5 @@
+#include "display/Cursor.h"
+
+#include "core/form_VECTRIN.h"
+
+void CURSOR(form_VECTRIN&) {}

@@ -1,0 +1,5 @@
+#include "display/RangeRings.h"
+
+#include "core/form_VECTRIN.h"
+
+void RANGE_RINGS(form_VECTRIN&) {}

@@ -1,0 +1,5 @@
+#include "display/Vector.h"
+
+#include "core/form_VECTRIN.h"
+
+void VECTOR(form_VECTRIN&) {}

@@ -1,0 +1,6 @@
+#pragma once
+
+struct form_VECTRIN;
+
+// Draws the 360 bearing spokes scaled to the rings.
+void VECTOR(form_VECTRIN& f);

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "core/Clock.h"
+
+// The local time of day from the system clock.
+class QtClock : public Clock {
+public:
+    double secondsSinceMidnight() const override;
+    std::string timeOfDayText() const override;
+};

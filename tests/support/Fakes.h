@@ -1,0 +1,129 @@
+#pragma once
+
+#include "core/Clock.h"
+#include "core/SerialPort.h"
+#include "core/Timer.h"
+#include "display/DrawingSurface.h"
+
+#include <functional>
+#include <utility>
+#include <string>
+#include <vector>
+
+// A serial port the test pushes text into; deliver() raises the notification.
+class FakeSerialPort : public SerialPort {
+public:
+    void setReceiveHandler(std::function<void()> handler) override { handler_ = std::move(handler); }
+    std::string readAll() override { return std::exchange(pending, {}); }
+    void clearInput() override { pending.clear(); }
+    int portNumber() const override { return port; }
+    void setPortNumber(int number) override {
+        if (number < 1 || number > 8) throw SerialPortError("no such port");
+        port = number;
+    }
+    void setSettings(const std::string& text) override { settings = text; }
+    bool isOpen() const override { return open_; }
+    void open() override {
+        if (failOpen) throw SerialPortError(failReason);
+        open_ = true;
+        ++opens;
+    }
+    void close() override { open_ = false; }
+
+    // Text arrives on the line: the port notifies its owner.
+    void deliver(const std::string& text) {
+        pending += text;
+        if (handler_) handler_();
+    }
+
+    std::string pending;
+    int port = 1;
+    std::string settings = "4800,n,8,1";
+    bool failOpen = false;
+    std::string failReason = "No such file or directory";
+    int opens = 0;
+
+private:
+    std::function<void()> handler_;
+    bool open_ = false;
+};
+
+// A clock the test sets; time moves only because the test moves it.
+class FakeClock : public Clock {
+public:
+    double secondsSinceMidnight() const override { return seconds; }
+    std::string timeOfDayText() const override { return text; }
+    double seconds = 36000.0;
+    std::string text = "10:00:00 AM";
+};
+
+class FakeTimer : public Timer {
+public:
+    void setTickHandler(std::function<void()> handler) override { handler_ = std::move(handler); }
+    void setInterval(int milliseconds) override { interval_ = milliseconds; }
+    int interval() const override { return interval_; }
+    void setEnabled(bool on) override { enabled_ = on; }
+    bool enabled() const override { return enabled_; }
+    // The timer elapses once (only while enabled, as a real timer would).
+    void fire() {
+        if (enabled_ && handler_) handler_();
+    }
+
+private:
+    std::function<void()> handler_;
+    int interval_ = 0;
+    bool enabled_ = false;
+};
+
+// One drawing operation as the surface received it, with the pen it used.
+struct DrawOp {
+    enum Kind { Clear, Line, Circle, Print, SetBackColour, Refresh } kind = Clear;
+    PenState pen;
+    Single x = 0, y = 0, dx = 0, dy = 0, radius = 0;
+    std::string text;
+    Colour colour = 0;
+};
+
+// Records every operation; for tests of what was drawn, in which order.
+class RecordingSurface : public DrawingSurface {
+public:
+    void clear() override { record(DrawOp::Clear); }
+    void line(Single x1, Single y1, Single dx, Single dy) override {
+        DrawOp& op = record(DrawOp::Line);
+        op.x = x1;
+        op.y = y1;
+        op.dx = dx;
+        op.dy = dy;
+    }
+    void circle(Single x, Single y, Single radius) override {
+        DrawOp& op = record(DrawOp::Circle);
+        op.x = x;
+        op.y = y;
+        op.radius = radius;
+    }
+    void print(const std::string& text) override { record(DrawOp::Print).text = text; }
+    void setBackColour(Colour colour) override {
+        back = colour;
+        record(DrawOp::SetBackColour).colour = colour;
+    }
+    Colour backColour() const override { return back; }
+    void refresh() override { record(DrawOp::Refresh); }
+    TwipsSize clientSize() const override { return client; }
+    TwipsSize windowSize() const override { return window; }
+    void setWindowState(WindowState state) override { states.push_back(state); }
+
+    std::vector<DrawOp> ops;
+    std::vector<WindowState> states;
+    TwipsSize client{9780, 6795};
+    TwipsSize window{9900, 7200};
+    Colour back = 0;
+
+private:
+    DrawOp& record(DrawOp::Kind kind) {
+        DrawOp op;
+        op.kind = kind;
+        op.pen = pen;
+        ops.push_back(op);
+        return ops.back();
+    }
+};
