@@ -1,0 +1,5 @@
+#include "display/FormResize.h"
+
+#include "core/form_VECTRIN.h"
+
+void Form_Resize(form_VECTRIN&) {}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "core/form_VECTRIN.h"
+#include "settings/ColourPicker.h"
+
+#include <string>
+
+// Everything the program talks to outside itself.
+struct ProgramPorts {
+    DrawingSurface& surface;
+    SerialPort& serial;
+    Clock& clock;
+    Timer& timer1;
+    Timer& timerMouseDown;
+    ColourPicker& picker;
+    std::string settingsFolder; // where the settings file lives
+    SystemColours system;
+};
+
+// The whole program as the platform sees it: the main window, the options
+// dialog and the program-wide colour presets, with one entry point per event.
+// After every entry point the platform mirrors the control models into its
+// widgets.
+class Program {
+public:
+    explicit Program(const ProgramPorts& ports);
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    // Start-up: the display state, then the settings file.
+    void start();
+    // The main window became the active window.
+    void activate();
+    // The main window is closing: the port is closed and the settings written.
+    void shutDown();
+
+    void keyDown(int keyCode, int mask);
+    void keyUp(int keyCode, int mask);
+    void click(const std::string& button);
+    void mouseDown(const std::string& button);
+    void mouseUp(const std::string& button);
+    void resize();
+
+    // Set by QUIT: the platform closes the main window.
+    bool closeRequested() const { return closeRequested_; }
+
+    form_VECTRIN& main() { return main_; }
+
+private:
+    OperatingSettings settings_;
+    form_VECTRIN main_;
+    bool closeRequested_ = false;
+};
