@@ -90,4 +90,9 @@ struct DisplayState {
     bool BIGSTEP = false;
     Integer CTRL_KEY = 0;
     Integer COPYRIGHT = 0;
+
+    // A serial port that could not be opened: the reason shown in Label_COMM,
+    // and the label's text before it, shown again once the port opens.
+    std::string PORT_FAILURE_TEXT;
+    std::string PORT_LABEL_BEFORE_FAILURE;
 };

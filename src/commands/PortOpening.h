@@ -1,0 +1,11 @@
+#pragma once
+
+struct form_VECTRIN;
+
+// Opens the serial port for DF input. When the port cannot be opened (missing,
+// in use, no permission) the reason is shown in Label_COMM, acquisition is left
+// switched off as for a closed port, and the SerialPortError is thrown on, so
+// that the start-up can fall back to its defaults. Once the port opens again,
+// Label_COMM shows the text it had before the failure, unless it was rewritten
+// in the meantime.
+void openSerialPort(form_VECTRIN& f);
