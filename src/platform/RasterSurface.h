@@ -1,0 +1,62 @@
+#pragma once
+
+#include "display/DrawingSurface.h"
+
+#include <QImage>
+#include <QPoint>
+#include <QRect>
+
+#include <functional>
+
+class SurfaceHost;
+
+// The drawing surface as a persistent back buffer in memory. Every operation
+// maps twips to pixels through the same rounding, so drawing an element again
+// in the background colour erases exactly the pixels it set. One-pixel lines
+// are drawn by a line loop of its own into the buffer's scanlines; wider lines,
+// circles and text go through QPainter without antialiasing. Works without a
+// window: refresh then only forgets what was drawn.
+class RasterSurface : public DrawingSurface {
+public:
+    // dpi: logical dots per inch of the screen (96 gives 15 twips per pixel).
+    explicit RasterSurface(double dpi, int widthPx = 0, int heightPx = 0);
+
+    // The window that shows the buffer; null: none (window size = client size).
+    void setHost(SurfaceHost* host) { host_ = host; }
+    // Called by refresh with the area drawn since the previous refresh.
+    void setRefreshHandler(std::function<void(const QRect&)> handler);
+
+    // A new buffer size in pixels; what fits of the old content is kept and the
+    // rest takes the back colour.
+    void resize(int widthPx, int heightPx);
+
+    const QImage& image() const { return image_; }
+    double twipsPerPixel() const { return twipsPerPixel_; }
+    // The pixel that a twips position falls on.
+    QPoint toPixel(Single x, Single y) const { return {toPixel(x), toPixel(y)}; }
+    int toPixel(Single twips) const;
+
+    void clear() override;
+    void line(Single x1, Single y1, Single dx, Single dy) override;
+    void circle(Single x, Single y, Single radius) override;
+    void print(const std::string& text) override;
+    void setBackColour(Colour colour) override;
+    Colour backColour() const override { return back_; }
+    void refresh() override;
+    TwipsSize clientSize() const override;
+    TwipsSize windowSize() const override;
+    void setWindowState(WindowState state) override;
+
+private:
+    void fill();
+    void markDirty(const QRect& area);
+    void thinLine(QPoint from, QPoint to, bool dotted);
+    void paintedLine(QPoint from, QPoint to);
+
+    double twipsPerPixel_;
+    QImage image_;
+    Colour back_ = 0;
+    QRect dirty_;
+    SurfaceHost* host_ = nullptr;
+    std::function<void(const QRect&)> onRefresh_;
+};
