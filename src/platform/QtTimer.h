@@ -1,0 +1,32 @@
+#pragma once
+
+#include "core/Timer.h"
+
+#include <QTimer>
+
+#include <functional>
+
+// A repeating timer on Qt's event loop. While the interval is 0 it does not
+// run, even when enabled, so it never fires on every pass of the loop.
+class QtTimer : public Timer {
+public:
+    QtTimer();
+
+    void setTickHandler(std::function<void()> handler) override;
+    void setInterval(int milliseconds) override;
+    int interval() const override { return interval_; }
+    void setEnabled(bool enabled) override;
+    bool enabled() const override { return enabled_; }
+
+    // Runs after every tick handler (the window view mirrors its controls).
+    void setAfterTick(std::function<void()> hook);
+
+private:
+    void update();
+
+    QTimer timer_;
+    std::function<void()> onTick_;
+    std::function<void()> afterTick_;
+    int interval_ = 0;
+    bool enabled_ = false;
+};
