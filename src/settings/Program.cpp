@@ -3,37 +3,70 @@
 #include "commands/ButtonDispatch.h"
 #include "commands/KeyMap.h"
 #include "display/FormResize.h"
+#include "settings/OptionsCommands.h"
+#include "settings/OptionsDispatch.h"
+#include "settings/StartUp.h"
 
 Program::Program(const ProgramPorts& ports)
-    : settings_(ports.system),
-      main_(MainWindowPorts{ports.surface, ports.serial, ports.clock, ports.timer1,
-                            ports.timerMouseDown},
-            settings_) {
+    : settings_(ports.system), main_(MainWindowPorts{ports.surface, ports.serial, ports.clock,
+                                                     ports.timer1, ports.timerMouseDown},
+                                     settings_),
+      picker_(ports.picker), system_(ports.system), file_(ports.settingsFolder) {
     ports.timerMouseDown.setTickHandler([this] { Timer_MOUSE_DOWN_Timer(main_); });
 }
 
-void Program::start() { initialiseDisplayState(main_); }
+Form_OPTIONS& Program::options() {
+    if (!options_) options_.emplace(main_, presets_, picker_, system_);
+    return *options_;
+}
 
-void Program::activate() {}
+void Program::start() {
+    initialiseDisplayState(main_);
+    Form_Load(options(), file_);
+}
+
+void Program::activate() {
+    options();
+}
 
 void Program::shutDown() {
-    if (main_.MSComm1.isOpen()) main_.MSComm1.close();
+    Form_Unload(options(), file_);
 }
 
 void Program::keyDown(int keyCode, int mask) {
     if (const auto button = Form_KeyDown(main_, keyCode, mask)) click(*button);
 }
 
-void Program::keyUp(int keyCode, int mask) { Form_KeyUp(main_, keyCode, mask); }
+void Program::keyUp(int keyCode, int mask) {
+    Form_KeyUp(main_, keyCode, mask);
+}
 
 void Program::click(const std::string& button) {
     if (button == "CmdButton_QUIT") {
         closeRequested_ = true;
         return;
     }
-    CmdButton_Click(main_, button);
+    if (button == "CmdButton_OPTIONS") {
+        CmdButton_OPTIONS_Click(options());
+        return;
+    }
+    try {
+        CmdButton_Click(main_, button);
+    } catch (const SerialPortError&) {
+        // The command has put acquisition right and shows the reason in Label_COMM.
+    }
 }
 
-void Program::mouseDown(const std::string& button) { CmdButton_MouseDown(main_, button); }
-void Program::mouseUp(const std::string& button) { CmdButton_MouseUp(main_, button); }
-void Program::resize() { Form_Resize(main_); }
+void Program::optionsClick(const std::string& name) {
+    Form_OPTIONS_Click(options(), name);
+}
+
+void Program::mouseDown(const std::string& button) {
+    CmdButton_MouseDown(main_, button);
+}
+void Program::mouseUp(const std::string& button) {
+    CmdButton_MouseUp(main_, button);
+}
+void Program::resize() {
+    Form_Resize(main_);
+}

@@ -2,7 +2,11 @@
 
 #include "core/form_VECTRIN.h"
 #include "settings/ColourPicker.h"
+#include "settings/ColourPresets.h"
+#include "settings/Form_OPTIONS.h"
+#include "settings/SettingsFile.h"
 
+#include <optional>
 #include <string>
 
 // Everything the program talks to outside itself.
@@ -29,7 +33,7 @@ public:
 
     // Start-up: the display state, then the settings file.
     void start();
-    // The main window became the active window.
+    // The main window became the active window: the dialog exists from now on.
     void activate();
     // The main window is closing: the port is closed and the settings written.
     void shutDown();
@@ -41,13 +45,25 @@ public:
     void mouseUp(const std::string& button);
     void resize();
 
+    // A click on a button or a colour swatch of the options dialog.
+    void optionsClick(const std::string& name);
+
     // Set by QUIT: the platform closes the main window.
     bool closeRequested() const { return closeRequested_; }
 
     form_VECTRIN& main() { return main_; }
+    // The options dialog, created (hidden) the first time anything touches it.
+    Form_OPTIONS& options();
+    ColourPresets& presets() { return presets_; }
+    const SettingsFile& settingsFile() const { return file_; }
 
 private:
     OperatingSettings settings_;
     form_VECTRIN main_;
+    ColourPresets presets_;
+    ColourPicker& picker_;
+    SystemColours system_;
+    SettingsFile file_;
+    std::optional<Form_OPTIONS> options_;
     bool closeRequested_ = false;
 };
