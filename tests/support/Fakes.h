@@ -4,6 +4,7 @@
 #include "core/SerialPort.h"
 #include "core/Timer.h"
 #include "display/DrawingSurface.h"
+#include "settings/ColourPicker.h"
 
 #include <functional>
 #include <utility>
@@ -126,4 +127,26 @@ private:
         ops.push_back(op);
         return ops.back();
     }
+};
+
+// A colour picker whose operator either accepts `choice` or cancels.
+class FakeColourPicker : public ColourPicker {
+public:
+    void setFlags(int value) override { flags = value; }
+    void setColour(Colour value) override { colour_ = value; }
+    void show() override {
+        ++shows;
+        shownOn = colour_;
+        if (!cancel) colour_ = choice;
+    }
+    Colour colour() const override { return colour_; }
+
+    int flags = 0;
+    int shows = 0;
+    Colour shownOn = 0; // the colour the picker opened on
+    bool cancel = false;
+    Colour choice = 0;
+
+private:
+    Colour colour_ = 0;
 };
