@@ -1,23 +1,23 @@
 #pragma once
 
-#include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QEventLoop>
+#include <QTimer>
 
-// Runs the event loop until the condition holds or the deadline passes;
-// returns whether it held.
-template <typename Condition> bool waitUntil(Condition condition, int timeoutMs = 5000) {
-    QDeadlineTimer deadline(timeoutMs);
-    while (!condition()) {
-        if (deadline.hasExpired()) return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
-    }
-    return true;
+// Runs the event loop for the given time, sleeping while there is nothing to do.
+inline void runEventsFor(int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
 }
 
-// Runs the event loop for the given time, for checks that something does not happen.
-inline void runEventsFor(int ms) {
-    QDeadlineTimer deadline(ms);
-    while (!deadline.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents,
-                                        static_cast<int>(deadline.remainingTime()));
+// Runs the event loop until the condition holds or the deadline passes;
+// returns whether it held. The condition is looked at every 10 ms.
+template <typename Condition> bool waitUntil(Condition condition, int timeoutMs = 5000) {
+    const QDeadlineTimer deadline(timeoutMs);
+    while (!condition()) {
+        if (deadline.hasExpired()) return false;
+        runEventsFor(10);
+    }
+    return true;
 }
