@@ -36,6 +36,15 @@ TEST_F(Picture, SectorStepsThroughTheCycleAndTenPressesComeBackTo4) {
     }
 }
 
+TEST_F(Picture, SectorSumsTheHistogramAgainOverTheNewWidth) {
+    f.BRG_HIST[100] = 30;
+    CmdButton_SECTOR_Click(f);
+    EXPECT_EQ(f.BRG_SUM[97], 30);
+    EXPECT_EQ(f.BRG_SUM[103], 30);
+    EXPECT_EQ(f.BRG_SUM[96], 0);
+    EXPECT_EQ(f.MAXVECTOR, 30);
+}
+
 TEST_F(Picture, SectorClearsTheWholeSurfaceAndDrawsAFreshCycle) {
     CmdButton_SECTOR_Click(f);
     ASSERT_EQ(count(DrawOp::Clear), 1);
