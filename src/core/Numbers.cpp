@@ -135,9 +135,11 @@ std::string signedNumberText(long long value) {
 
 std::string signedSingleText(Single value) {
     if (value == 0) value = 0; // negative zero is not negative
-    char buffer[32] = {' '};   // a Single's shortest text takes at most 15 characters
+    // Fixed notation: the largest Single takes 39 digits, the smallest 45 decimals.
+    char buffer[64] = {' '};
     const char* begin = value < 0 ? buffer + 1 : buffer;
-    const char* end = std::to_chars(buffer + 1, buffer + sizeof buffer, value).ptr;
+    const char* end =
+        std::to_chars(buffer + 1, buffer + sizeof buffer, value, std::chars_format::fixed).ptr;
     return std::string(begin, end);
 }
 

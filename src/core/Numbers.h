@@ -32,8 +32,8 @@ Single leadingSingle(std::string_view text);
 // not negative (" 45", "-5").
 std::string signedNumberText(long long value);
 
-// The same text for a Single: its shortest decimal text that reads back as the
-// same Single (" 4.5", "-0.25", " 45").
+// The same text for a Single: its shortest text without exponent that reads
+// back as the same Single (" 4.5", "-0.25", " 100000").
 std::string signedSingleText(Single value);
 
 // The last n characters of a text (all of it when shorter).
