@@ -3,6 +3,7 @@
 #include "platform/FontMapping.h"
 #include "platform/QtColours.h"
 #include "platform/SurfaceHost.h"
+#include "platform/Twips.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -14,11 +15,7 @@
 
 namespace {
 
-constexpr double TWIPS_PER_INCH = 1440.0;
 constexpr double INCHES_PER_METRE = 1.0 / 0.0254;
-// Positions beyond this many pixels off the buffer are drawn as if they were
-// here; it keeps the line arithmetic well inside 64 bits.
-constexpr double PIXEL_LIMIT = 1 << 24;
 // The dotted line style: this many pixels on, then as many off, along the line.
 constexpr int DOT_RUN = 3;
 
@@ -72,7 +69,7 @@ QRect spanning(QPoint a, QPoint b) {
 } // namespace
 
 RasterSurface::RasterSurface(double dpi, int widthPx, int heightPx)
-    : twipsPerPixel_(TWIPS_PER_INCH / dpi),
+    : twipsPerPixel_(twipsPerPixelAt(dpi)),
       image_(std::max(widthPx, 1), std::max(heightPx, 1), QImage::Format_RGB32) {
     image_.setDotsPerMeterX(static_cast<int>(std::lround(dpi * INCHES_PER_METRE)));
     image_.setDotsPerMeterY(static_cast<int>(std::lround(dpi * INCHES_PER_METRE)));
@@ -84,9 +81,7 @@ void RasterSurface::setRefreshHandler(std::function<void(const QRect&)> handler)
 }
 
 int RasterSurface::toPixel(Single twips) const {
-    const double pixels =
-        std::clamp(static_cast<double>(twips) / twipsPerPixel_, -PIXEL_LIMIT, PIXEL_LIMIT);
-    return static_cast<int>(std::floor(pixels + 0.5));
+    return twipsToPixels(twips, twipsPerPixel_);
 }
 
 void RasterSurface::resize(int widthPx, int heightPx) {

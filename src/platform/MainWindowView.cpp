@@ -1,0 +1,142 @@
+#include "platform/MainWindowView.h"
+
+#include "platform/KeyCodes.h"
+#include "platform/RasterSurface.h"
+#include "platform/Twips.h"
+#include "settings/Program.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QResizeEvent>
+#include <QScreen>
+
+#include <utility>
+
+namespace {
+
+const char* const TITLE = "ZIRC DF Display";
+// The client area of the normal (not maximized) window, twips.
+constexpr double DESIGN_WIDTH = 9780;
+constexpr double DESIGN_HEIGHT = 6795;
+
+} // namespace
+
+MainWindowView::MainWindowView(Program& program, RasterSurface& surface, double twipsPerPixel)
+    : program_(program), surface_(surface), twipsPerPixel_(twipsPerPixel) {
+    setWindowTitle(QString::fromLatin1(TITLE));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
+    resize(designSize());
+
+    ControlMirror::ButtonHandlers buttons;
+    buttons.pressed = [this](const std::string& name) {
+        program_.mouseDown(name);
+        afterEvent();
+    };
+    buttons.released = [this](const std::string& name) {
+        program_.mouseUp(name);
+        afterEvent();
+    };
+    buttons.clicked = [this](const std::string& name) {
+        program_.click(name);
+        afterEvent();
+    };
+    mirror_ = std::make_unique<ControlMirror>(*this, program_.main().all(), twipsPerPixel_,
+                                              std::move(buttons));
+    installEventFilter(this);
+    for (QWidget* child : mirror_->widgets())
+        child->installEventFilter(this);
+
+    surface_.setHost(this);
+    surface_.setRefreshHandler([this](const QRect& area) { update(area); });
+}
+
+MainWindowView::~MainWindowView() {
+    surface_.setHost(nullptr);
+    surface_.setRefreshHandler({});
+}
+
+void MainWindowView::afterEvent() {
+    mirror_->sync();
+    for (const auto& follower : followers_)
+        follower();
+    if (program_.closeRequested() && !closing_) close();
+}
+
+void MainWindowView::addFollower(std::function<void()> follower) {
+    followers_.push_back(std::move(follower));
+}
+
+void MainWindowView::setOnClosed(std::function<void()> onClosed) {
+    onClosed_ = std::move(onClosed);
+}
+
+QSize MainWindowView::outerSize() const {
+    return frameGeometry().size();
+}
+
+QSize MainWindowView::designSize() const {
+    return {twipsToPixels(DESIGN_WIDTH, twipsPerPixel_),
+            twipsToPixels(DESIGN_HEIGHT, twipsPerPixel_)};
+}
+
+// Without a window manager nobody honours the maximized state, so the window
+// also takes the screen's available area itself; the normal window has the
+// design size, centred.
+void MainWindowView::applyWindowState(WindowState state) {
+    const QRect available = screen()->availableGeometry();
+    if (state == WindowState::Maximized) {
+        setWindowState(Qt::WindowMaximized);
+        setGeometry(available);
+    } else {
+        setWindowState(Qt::WindowNoState);
+        QRect normal(QPoint(), designSize());
+        normal.moveCenter(available.center());
+        setGeometry(normal);
+    }
+}
+
+bool MainWindowView::event(QEvent* event) {
+    const bool handled = QWidget::event(event);
+    if (event->type() == QEvent::WindowActivate) {
+        program_.activate();
+        afterEvent();
+    }
+    return handled;
+}
+
+// Every key event of the window or one of its controls is taken here, once,
+// and goes no further.
+bool MainWindowView::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
+        return QWidget::eventFilter(watched, event);
+    const auto& key = static_cast<const QKeyEvent&>(*event);
+    if (event->type() == QEvent::KeyPress)
+        program_.keyDown(virtualKeyCode(key), modifierMask(key.modifiers()));
+    else
+        program_.keyUp(virtualKeyCode(key), modifierMask(key.modifiers()));
+    afterEvent();
+    return true;
+}
+
+void MainWindowView::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    painter.drawImage(event->rect(), surface_.image(), event->rect());
+}
+
+void MainWindowView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    surface_.resize(width(), height());
+    program_.resize();
+    afterEvent();
+}
+
+void MainWindowView::closeEvent(QCloseEvent* event) {
+    if (closing_) return;
+    closing_ = true;
+    program_.shutDown();
+    event->accept();
+    if (onClosed_) onClosed_();
+}
