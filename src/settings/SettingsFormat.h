@@ -52,6 +52,7 @@ struct SettingsRecord {
     std::string testCaption;
     std::string headingSource;
     Long variationMinusOne = 0;
+    bool operator==(const SettingsRecord&) const = default;
 };
 
 // The items of a new settings file: the default colours in every preset,

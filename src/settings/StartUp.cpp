@@ -80,12 +80,8 @@ void Form_Load(Form_OPTIONS& o, const SettingsFile& file) {
     applyWindowColours(o);
 }
 
-void Form_Unload(Form_OPTIONS& o, const SettingsFile& file) {
+SettingsRecord settingsOf(Form_OPTIONS& o) {
     form_VECTRIN& f = o.main;
-    if (f.MSComm1.isOpen()) f.MSComm1.close();
-    for (int k = 1; k <= SLOTS; ++k)
-        o.presets.at(1, k) = static_cast<Long>(o.settings.colours[k - 1]);
-
     SettingsRecord record;
     record.colours = o.presets.COLOR_PRESETS;
     record.port = f.MSComm1.portNumber();
@@ -94,5 +90,13 @@ void Form_Unload(Form_OPTIONS& o, const SettingsFile& file) {
     record.testCaption = f.CmdButton_TEST.caption;
     record.headingSource = o.settings.headingSource;
     record.variationMinusOne = o.settings.HEADING_CORRECTION - 1;
-    file.write(settingsText(record));
+    return record;
+}
+
+void Form_Unload(Form_OPTIONS& o, const SettingsFile& file) {
+    form_VECTRIN& f = o.main;
+    if (f.MSComm1.isOpen()) f.MSComm1.close();
+    for (int k = 1; k <= SLOTS; ++k)
+        o.presets.at(1, k) = static_cast<Long>(o.settings.colours[k - 1]);
+    file.write(settingsText(settingsOf(o)));
 }
