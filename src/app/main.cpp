@@ -1,4 +1,5 @@
 #include "platform/MainWindowView.h"
+#include "platform/OptionsDialogView.h"
 #include "platform/QtClock.h"
 #include "platform/QtColourPicker.h"
 #include "platform/QtColours.h"
@@ -43,6 +44,8 @@ int main(int argc, char** argv) {
     timer1.setAfterTick(afterEvent);
     timerMouseDown.setAfterTick(afterEvent);
     serial.setAfterNotification(afterEvent);
+    OptionsDialogView options(program, &view, twipsPerPixel, afterEvent);
+    view.addFollower([&options] { options.sync(); });
     view.setOnClosed([&app] { app.quit(); });
 
     view.applyWindowState(WindowState::Maximized);

@@ -127,14 +127,18 @@ std::array<Control*, COLOUR_SLOTS> Form_OPTIONS::swatches() {
             &Picture_CURSOR_COLOR};
 }
 
-std::vector<Control*> Form_OPTIONS::controls() {
+void Form_OPTIONS::showSettings() {
     const auto swatch = swatches();
     for (std::size_t k = 0; k < COLOUR_SLOTS; ++k)
         swatch[k]->backColour = settings.colours[k];
     CmdButton_TIME.tag = settings.decayIntervalTag;
     CmdButton_FRAC.tag = settings.decayFractionTag;
     CmdButton_HEADING.caption = settings.headingSource;
+}
 
+std::vector<Control*> Form_OPTIONS::controls() {
+    showSettings();
+    const auto swatch = swatches();
     return {&frame_COMM,
             &CmdButton_COMM_PORT,
             &CmdButton_BAUD_RATE,

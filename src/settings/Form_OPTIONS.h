@@ -60,8 +60,11 @@ struct Form_OPTIONS {
     // The swatches in colour-slot order.
     std::array<Control*, COLOUR_SLOTS> swatches();
 
-    // Every control, frames before the controls they hold, with the operating
-    // settings mirrored into the controls that display them (the swatches'
-    // back colours, the TIME and FRAC tags, the HEADING caption).
+    // Copies the operating settings into the controls that display them: the
+    // swatches' back colours, the TIME and FRAC tags, the HEADING caption.
+    void showSettings();
+
+    // Every control, frames before the controls they hold, showing the
+    // settings as they are now.
     std::vector<Control*> controls();
 };

@@ -1,0 +1,100 @@
+#include "platform/OptionsDialogView.h"
+
+#include "platform/Twips.h"
+#include "settings/Program.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QMouseEvent>
+
+#include <utility>
+
+namespace {
+
+const char* const SWATCH_PREFIX = "Picture_";
+// Where a frame shows its caption, pixels from its top-left corner.
+constexpr int CAPTION_LEFT = 6;
+
+bool isSwatch(const Control& control) {
+    return control.name.rfind(SWATCH_PREFIX, 0) == 0;
+}
+
+} // namespace
+
+OptionsDialogView::OptionsDialogView(Program& program, QWidget* mainWindow, double twipsPerPixel,
+                                     std::function<void()> afterEvent)
+    : QWidget(mainWindow, Qt::Dialog), program_(program), twipsPerPixel_(twipsPerPixel),
+      afterEvent_(std::move(afterEvent)) {
+    Form_OPTIONS& dialog = program_.options();
+    setWindowTitle(QString::fromStdString(dialog.caption));
+    setFixedSize(twipsToPixels(dialog.width, twipsPerPixel_),
+                 twipsToPixels(dialog.height, twipsPerPixel_));
+
+    ControlMirror::ButtonHandlers buttons;
+    buttons.clicked = [this](const std::string& name) {
+        program_.optionsClick(name);
+        afterEvent_();
+    };
+    mirror_ = std::make_unique<ControlMirror>(*this, dialog.controls(), twipsPerPixel_,
+                                              std::move(buttons));
+    captionFrames();
+    for (Control* control : dialog.controls()) {
+        if (!isSwatch(*control)) continue;
+        auto* swatch = static_cast<QLabel*>(mirror_->widget(control->name));
+        swatch->setFrameShape(QFrame::Box);
+        swatch->setCursor(Qt::PointingHandCursor);
+        swatch->installEventFilter(this);
+    }
+    showRequestsSeen_ = dialog.showRequests;
+    setVisible(dialog.visible);
+}
+
+OptionsDialogView::~OptionsDialogView() = default;
+
+// The frames of the dialog carry a border and their caption.
+void OptionsDialogView::captionFrames() {
+    for (Control* control : program_.options().controls()) {
+        if (control->kind != ControlKind::Frame) continue;
+        auto* frame = static_cast<QFrame*>(mirror_->widget(control->name));
+        frame->setFrameShape(QFrame::StyledPanel);
+        auto* caption = new QLabel(QString::fromStdString(control->caption), frame);
+        caption->move(CAPTION_LEFT, 1);
+        caption->adjustSize();
+    }
+}
+
+void OptionsDialogView::sync() {
+    Form_OPTIONS& dialog = program_.options();
+    dialog.showSettings();
+    mirror_->sync();
+    if (dialog.showRequests != showRequestsSeen_) {
+        showRequestsSeen_ = dialog.showRequests;
+        showNormal();
+        raise();
+        activateWindow();
+    }
+    if (dialog.visible != isVisible()) setVisible(dialog.visible);
+}
+
+// A click on a swatch (released over it) is a click of the button beside it.
+bool OptionsDialogView::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::MouseButtonRelease) return QWidget::eventFilter(watched, event);
+    auto* swatch = static_cast<QWidget*>(watched);
+    const auto& mouse = static_cast<const QMouseEvent&>(*event);
+    if (mouse.button() != Qt::LeftButton || !swatch->rect().contains(mouse.position().toPoint()))
+        return false;
+    for (Control* control : program_.options().controls())
+        if (mirror_->widget(control->name) == swatch) {
+            program_.optionsClick(control->name);
+            afterEvent_();
+            return true;
+        }
+    return false;
+}
+
+void OptionsDialogView::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    program_.optionsClick("cmdbutton_EXIT");
+    afterEvent_();
+}
