@@ -436,6 +436,13 @@ class Session:
         cx, cy, r = polar_geometry(width, height)
         return (left + cx, top + cy, r)
 
+    def polar_point(self, screen_angle_deg, fraction):
+        """The screen pixel at `fraction` of the azimuth radius from the centre,
+        `screen_angle_deg` clockwise from straight up (see polar_point())."""
+        left, top, width, height = self.window_geometry()
+        x, y = polar_point(width, height, screen_angle_deg, fraction)
+        return (left + x, top + y)
+
     # closing
 
     def close_window(self):
