@@ -1,7 +1,6 @@
 // Any bytes as the settings file: reading and applying them never crashes,
 // and whatever was applied is written back so that it reads back the same.
-#include "../tests/support/Fakes.h"
-#include "settings/Program.h"
+#include "settings/ProgramOnFakes.h"
 #include "settings/SettingsFormat.h"
 #include "settings/StartUp.h"
 
@@ -14,21 +13,10 @@
 
 namespace {
 
-struct ProgramOnFakes {
-    FakeSerialPort serial;
-    FakeClock clock;
-    FakeTimer timer1;
-    FakeTimer timerMouseDown;
-    RecordingSurface surface;
-    FakeColourPicker picker;
-    Program program{ProgramPorts{surface, serial, clock, timer1, timerMouseDown, picker,
-                                 "/nonexistent/vectrin-fuzz", SystemColours{}}};
-};
-
 // Applies a settings text to a fresh program; the record it leaves, or none
 // when the text was refused part way.
 std::unique_ptr<SettingsRecord> applied(std::string_view text) {
-    ProgramOnFakes run;
+    ProgramOnFakes run("/nonexistent/vectrin-fuzz");
     SettingsReader items(text);
     try {
         applySettings(run.program.options(), items);

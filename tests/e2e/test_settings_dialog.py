@@ -6,8 +6,8 @@ its close box and comes back with O."""
 import os
 
 import vectrin_e2e as e2e
-from test_settings_persistence import (ACQUIRE_OFF, COMM_PORT, PICKER_TITLE, DIALOG_TITLE,
-                                       background_pixel, click_in_dialog, dialog, quit_and_read,
+from test_settings_persistence import (ACQUIRE_OFF, COMM_PORT, DIALOG_TITLE, background_pixel,
+                                       click_in_dialog, dialog, pick_colour, quit_and_read,
                                        wait_for_display, windows_titled)
 
 DISPLAY_BACKGROUND_SWATCH = ((2520, 360, 615, 375), (120, 120))
@@ -36,21 +36,10 @@ def test_a_swatch_click_opens_the_picker_and_cancel_keeps_the_colour(binary):
         s.start()
         wait_for_display(s, DEFAULT_BACKGROUND)
         window = dialog(s)
-        click_in_dialog(s, window, DISPLAY_BACKGROUND_SWATCH)
-        picker = e2e.wait_until(lambda: windows_titled(s, PICKER_TITLE), 10, "the picker")[0]
-        s.x("xdotool", "windowfocus", "--sync", str(picker))
-        s.key("alt+h", "ctrl+a")
-        s.x("xdotool", "type", "--delay", "30", "#102030")
-        s.key("Escape")
-        e2e.wait_until(lambda: not windows_titled(s, PICKER_TITLE), 10, "the picker to close")
+        pick_colour(s, window, DISPLAY_BACKGROUND_SWATCH, "#102030", accept=False)
         e2e.check(background_pixel(s) == DEFAULT_BACKGROUND, "cancel changed the background")
 
-        click_in_dialog(s, window, DISPLAY_BACKGROUND_SWATCH)
-        picker = e2e.wait_until(lambda: windows_titled(s, PICKER_TITLE), 10, "the picker")[0]
-        s.x("xdotool", "windowfocus", "--sync", str(picker))
-        s.key("alt+h", "ctrl+a")
-        s.x("xdotool", "type", "--delay", "30", "#102030")
-        s.key("Return")
+        pick_colour(s, window, DISPLAY_BACKGROUND_SWATCH, "#102030")
         wait_for_display(s, (0x10, 0x20, 0x30))
         e2e.check(quit_and_read(s)[0] == str(0x302010), "the new colour is not in the file")
 

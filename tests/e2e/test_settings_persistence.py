@@ -94,14 +94,15 @@ def click_in_dialog(s, window, control, times=1):
         str(times), "--delay", "120", "1")
 
 
-def pick_colour(s, window, button, html):
-    """Clicks a colour button and chooses a colour in the picker by its HTML text."""
-    click_in_dialog(s, window, button)
+def pick_colour(s, window, control, html, accept=True):
+    """Clicks a colour button or swatch, types a colour into the picker by its
+    HTML text and accepts it (Return) or cancels (Escape)."""
+    click_in_dialog(s, window, control)
     picker = e2e.wait_until(lambda: windows_titled(s, PICKER_TITLE), 10, "the colour picker")[0]
     s.x("xdotool", "windowfocus", "--sync", str(picker))
     s.key("alt+h", "ctrl+a")
     s.x("xdotool", "type", "--delay", "30", html)
-    s.key("Return")
+    s.key("Return" if accept else "Escape")
     e2e.wait_until(lambda: not windows_titled(s, PICKER_TITLE), 10, "the colour picker to close")
 
 

@@ -7,15 +7,7 @@
 
 namespace {
 
-struct ColourScheme : ::testing::Test {
-    ProgramRig rig;
-    form_VECTRIN& f = rig.f;
-    Form_OPTIONS& o = rig.o;
-    void SetUp() override {
-        rig.program.start();
-        rig.click("CmdButton_OPTIONS");
-        rig.surface.ops.clear();
-    }
+struct ColourScheme : DialogOpen {
     int refreshes() const { return rig.refreshes(); }
 };
 

@@ -7,19 +7,7 @@
 
 namespace {
 
-struct OptionsDialog : ::testing::Test {
-    ProgramRig rig;
-    form_VECTRIN& f = rig.f;
-    Form_OPTIONS& o = rig.o;
-    void SetUp() override {
-        rig.program.start();
-        rig.click("CmdButton_OPTIONS");
-        rig.surface.ops.clear();
-    }
-    void press(const std::string& name, int times = 1) {
-        for (int i = 0; i < times; ++i)
-            rig.optionsClick(name);
-    }
+struct OptionsDialog : DialogOpen {
     const Control& control(const std::string& name) {
         for (Control* c : o.controls())
             if (c->name == name) return *c;

@@ -6,16 +6,7 @@
 
 namespace {
 
-struct Presets : ::testing::Test {
-    ProgramRig rig;
-    form_VECTRIN& f = rig.f;
-    Form_OPTIONS& o = rig.o;
-    void SetUp() override {
-        rig.program.start();
-        rig.click("CmdButton_OPTIONS");
-        rig.surface.ops.clear();
-    }
-    void press(const std::string& name) { rig.optionsClick(name); }
+struct Presets : DialogOpen {
     std::array<Long, 8> preset(int p) {
         std::array<Long, 8> colours{};
         for (int k = 1; k <= 8; ++k)

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "settings/Program.h"
-#include "support/Fakes.h"
+#include "ProgramOnFakes.h"
+
+#include <gtest/gtest.h>
 
 #include <atomic>
 #include <filesystem>
@@ -57,50 +58,38 @@ inline std::vector<std::string> settingsLines(const std::string& text) {
     return lines;
 }
 
-inline constexpr SystemColours TEST_SYSTEM_COLOURS{0xF0F0F0, 0xA0A0A0};
-
-// The whole program on fakes, its settings folder in a temporary folder of
-// its own (a "home"), which holds no settings folder until something makes one.
+// A program on fakes whose settings folder lies in a temporary folder of its
+// own (a "home"), which holds no settings folder until something makes one.
 struct ProgramRig {
     TemporaryFolder home;
     std::filesystem::path folder = home.path / "Vectrin";
     std::filesystem::path file = folder / "Vectrin.ini";
-    FakeSerialPort serial;
-    FakeClock clock;
-    FakeTimer timer1;
-    FakeTimer timerMouseDown;
-    RecordingSurface surface;
-    FakeColourPicker picker;
-    Program program{ProgramPorts{surface, serial, clock, timer1, timerMouseDown, picker,
-                                 folder.string(), TEST_SYSTEM_COLOURS}};
-    form_VECTRIN& f = program.main();
-    Form_OPTIONS& o = program.options();
+    ProgramOnFakes run{folder.string()};
+    FakeSerialPort& serial = run.serial;
+    FakeClock& clock = run.clock;
+    RecordingSurface& surface = run.surface;
+    FakeColourPicker& picker = run.picker;
+    Program& program = run.program;
+    form_VECTRIN& f = run.f;
+    Form_OPTIONS& o = run.o;
 
-    // Another run of the program on the same settings folder.
-    struct NextRun {
-        explicit NextRun(const std::filesystem::path& settingsFolder)
-            : program{ProgramPorts{surface, serial, clock, timer1, timerMouseDown, picker,
-                                   settingsFolder.string(), TEST_SYSTEM_COLOURS}} {
-            program.start();
-        }
-        FakeSerialPort serial;
-        FakeClock clock;
-        FakeTimer timer1;
-        FakeTimer timerMouseDown;
-        RecordingSurface surface;
-        FakeColourPicker picker;
-        Program program;
-        form_VECTRIN& f = program.main();
-        Form_OPTIONS& o = program.options();
-    };
+    void click(const std::string& button) { run.click(button); }
+    void optionsClick(const std::string& name) { run.optionsClick(name); }
+    int refreshes() const { return run.refreshes(); }
+};
 
-    void click(const std::string& button) { program.click(button); }
-    void optionsClick(const std::string& name) { program.optionsClick(name); }
-
-    int refreshes() const {
-        int n = 0;
-        for (const DrawOp& op : surface.ops)
-            n += op.kind == DrawOp::Refresh;
-        return n;
+// A started program with the options dialog open and nothing drawn since.
+struct DialogOpen : ::testing::Test {
+    ProgramRig rig;
+    form_VECTRIN& f = rig.f;
+    Form_OPTIONS& o = rig.o;
+    void SetUp() override {
+        rig.program.start();
+        rig.click("CmdButton_OPTIONS");
+        rig.surface.ops.clear();
+    }
+    void press(const std::string& name, int times = 1) {
+        for (int i = 0; i < times; ++i)
+            rig.optionsClick(name);
     }
 };

@@ -38,6 +38,13 @@ std::string cutOffAfter(std::size_t count) {
     return text;
 }
 
+// A run of the program on a settings folder, started.
+struct StartedRun : ProgramOnFakes {
+    explicit StartedRun(const fs::path& folder) : ProgramOnFakes(folder.string()) {
+        program.start();
+    }
+};
+
 struct StartUp : ::testing::Test {
     ProgramRig rig;
     form_VECTRIN& f = rig.f;
@@ -285,11 +292,11 @@ TEST(SettingsRoundTrip, EveryVariationFromMinus179To180SurvivesAShutDownAndAStar
     const fs::path folder = home.path / "Vectrin";
     for (int v = -179; v <= 180; ++v) {
         {
-            ProgramRig::NextRun run(folder);
+            StartedRun run(folder);
             run.o.settings.HEADING_CORRECTION = static_cast<Integer>(v);
             run.program.shutDown();
         }
-        ProgramRig::NextRun next(folder);
+        StartedRun next(folder);
         ASSERT_EQ(next.o.settings.HEADING_CORRECTION, v);
         ASSERT_EQ(next.f.HEADING_CORRECTION, v);
     }
@@ -299,7 +306,7 @@ TEST(SettingsRoundTrip, TheWholeStateOfARunComesBack) {
     TemporaryFolder home;
     const fs::path folder = home.path / "Vectrin";
     {
-        ProgramRig::NextRun run(folder);
+        StartedRun run(folder);
         run.program.click("CmdButton_ACQUIRE");
         run.program.click("CmdButton_TEST");
         run.program.optionsClick("CmdButton_HEADING");
@@ -311,7 +318,7 @@ TEST(SettingsRoundTrip, TheWholeStateOfARunComesBack) {
         run.program.optionsClick("CmdButton_SAVE");
         run.program.shutDown();
     }
-    ProgramRig::NextRun next(folder);
+    StartedRun next(folder);
     EXPECT_EQ(next.f.CmdButton_ACQUIRE.caption, ACQUIRE_OFF);
     EXPECT_EQ(next.f.CmdButton_TEST.caption, TEST_OFF);
     EXPECT_FALSE(next.serial.isOpen());

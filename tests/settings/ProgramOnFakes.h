@@ -1,0 +1,35 @@
+#pragma once
+
+#include "settings/Program.h"
+#include "support/Fakes.h"
+
+#include <string>
+
+inline constexpr SystemColours TEST_SYSTEM_COLOURS{0xF0F0F0, 0xA0A0A0};
+
+// The whole program on fakes, with its settings file in the given folder.
+struct ProgramOnFakes {
+    explicit ProgramOnFakes(const std::string& settingsFolder)
+        : program{ProgramPorts{surface, serial, clock, timer1, timerMouseDown, picker,
+                               settingsFolder, TEST_SYSTEM_COLOURS}} {}
+
+    FakeSerialPort serial;
+    FakeClock clock;
+    FakeTimer timer1;
+    FakeTimer timerMouseDown;
+    RecordingSurface surface;
+    FakeColourPicker picker;
+    Program program;
+    form_VECTRIN& f = program.main();
+    Form_OPTIONS& o = program.options();
+
+    void click(const std::string& button) { program.click(button); }
+    void optionsClick(const std::string& name) { program.optionsClick(name); }
+
+    int refreshes() const {
+        int n = 0;
+        for (const DrawOp& op : surface.ops)
+            n += op.kind == DrawOp::Refresh;
+        return n;
+    }
+};
