@@ -45,7 +45,7 @@ struct StartedRun : ProgramOnFakes {
     }
 };
 
-struct StartUp : ::testing::Test {
+struct SettingsLoad : ::testing::Test {
     ProgramRig rig;
     form_VECTRIN& f = rig.f;
     Form_OPTIONS& o = rig.o;
@@ -57,7 +57,7 @@ struct StartUp : ::testing::Test {
     std::vector<std::string> writtenItems() { return settingsLines(fileText(rig.file)); }
 };
 
-TEST_F(StartUp, FirstStartWithoutASettingsFolderWritesTheDefaultsAndRunsOnThem) {
+TEST_F(SettingsLoad, FirstStartWithoutASettingsFolderWritesTheDefaultsAndRunsOnThem) {
     rig.program.start();
 
     EXPECT_EQ(fileText(rig.file), defaultsText());
@@ -84,7 +84,7 @@ TEST_F(StartUp, FirstStartWithoutASettingsFolderWritesTheDefaultsAndRunsOnThem) 
             EXPECT_EQ(static_cast<Colour>(o.presets.at(p, k)), DEFAULT_COLOURS[k - 1]);
 }
 
-TEST_F(StartUp, TheLoadedColoursPaintTheMainWindow) {
+TEST_F(SettingsLoad, TheLoadedColoursPaintTheMainWindow) {
     SettingsRecord r = defaultSettings();
     r.colours[0] = {0x010101, 0x020202, 0x030303, 0x040404, 0x050505, 0x060606, 0x070707, 0x080808};
     startWith(settingsText(r));
@@ -100,7 +100,7 @@ TEST_F(StartUp, TheLoadedColoursPaintTheMainWindow) {
     EXPECT_EQ(f.Frame_GPS_FAIL.backColour, 0xFFFFFFu) << "the GPS frames keep their colours";
 }
 
-TEST_F(StartUp, TheStoredVariationIsOneBelowTheVariation) {
+TEST_F(SettingsLoad, TheStoredVariationIsOneBelowTheVariation) {
     startWith(itemsText({{46, "4"}}));
     EXPECT_EQ(o.settings.HEADING_CORRECTION, 5);
     EXPECT_EQ(f.HEADING_CORRECTION, 5);
@@ -108,26 +108,26 @@ TEST_F(StartUp, TheStoredVariationIsOneBelowTheVariation) {
     EXPECT_FALSE(f.NEWAZIMUTH) << "the azimuth scale was drawn by the WEST press";
 }
 
-TEST_F(StartUp, AStoredVariationOf180WrapsToMinus179) {
+TEST_F(SettingsLoad, AStoredVariationOf180WrapsToMinus179) {
     startWith(itemsText({{46, "180"}}));
     EXPECT_EQ(o.settings.HEADING_CORRECTION, -179);
     EXPECT_EQ(o.Label_HEADING_CORRECTION.caption, "179 EAST");
 }
 
-TEST_F(StartUp, LettersInTheVariationGiveAVariationOfOne) {
+TEST_F(SettingsLoad, LettersInTheVariationGiveAVariationOfOne) {
     startWith(itemsText({{46, "west"}}));
     EXPECT_EQ(o.settings.HEADING_CORRECTION, 1);
     EXPECT_EQ(fileText(rig.file), itemsText({{46, "west"}})) << "not a failure: no recovery";
 }
 
-TEST_F(StartUp, LettersInColourItemsGiveBlack) {
+TEST_F(SettingsLoad, LettersInColourItemsGiveBlack) {
     startWith(itemsText({{1, "green"}, {9, "\"red\""}}));
     EXPECT_EQ(o.settings.colour(ColourSlot::DisplayBackground), 0u);
     EXPECT_EQ(o.presets.at(2, 1), 0);
     EXPECT_EQ(o.settings.colour(ColourSlot::ButtonBackground), 0x6F9B98u);
 }
 
-TEST_F(StartUp, TheExactOffCaptionsSwitchAcquisitionAndTestModeOff) {
+TEST_F(SettingsLoad, TheExactOffCaptionsSwitchAcquisitionAndTestModeOff) {
     startWith(itemsText({{43, "\"A:ACQUIRE  ( OFF )\""}, {44, "\"T:TEST             ( OFF )\""}}));
     EXPECT_EQ(f.CmdButton_ACQUIRE.caption, ACQUIRE_OFF);
     EXPECT_EQ(f.CmdButton_TEST.caption, TEST_OFF);
@@ -135,7 +135,7 @@ TEST_F(StartUp, TheExactOffCaptionsSwitchAcquisitionAndTestModeOff) {
     EXPECT_EQ(rig.serial.opens, 0);
 }
 
-TEST_F(StartUp, AcquisitionOnWithTestModeOffOpensThePortAndThenSetsTheBaudRate) {
+TEST_F(SettingsLoad, AcquisitionOnWithTestModeOffOpensThePortAndThenSetsTheBaudRate) {
     startWith(itemsText({{42, "9600"}, {44, "\"T:TEST             ( OFF )\""}}));
     EXPECT_EQ(f.CmdButton_ACQUIRE.caption, ACQUIRE_ON);
     EXPECT_EQ(f.CmdButton_TEST.caption, TEST_OFF);
@@ -144,7 +144,7 @@ TEST_F(StartUp, AcquisitionOnWithTestModeOffOpensThePortAndThenSetsTheBaudRate) 
     EXPECT_EQ(f.Label_COMM.caption, "COM1 @ 9600 BAUD");
 }
 
-TEST_F(StartUp, NearMissesOfTheOffCaptionsCountAsOn) {
+TEST_F(SettingsLoad, NearMissesOfTheOffCaptionsCountAsOn) {
     startWith(
         itemsText({{43, "\"A:ACQUIRE ( OFF )\""}, {44, "\"T:TEST ( OFF )\""}, {45, "\"gps\""}}));
     EXPECT_EQ(f.CmdButton_ACQUIRE.caption, ACQUIRE_ON);
@@ -153,12 +153,12 @@ TEST_F(StartUp, NearMissesOfTheOffCaptionsCountAsOn) {
     EXPECT_EQ(o.settings.headingSource, "MANUAL");
 }
 
-TEST_F(StartUp, AnUnquotedOffCaptionIsStillTheCaption) {
+TEST_F(SettingsLoad, AnUnquotedOffCaptionIsStillTheCaption) {
     startWith(itemsText({{43, "A:ACQUIRE  ( OFF )"}}));
     EXPECT_EQ(f.CmdButton_ACQUIRE.caption, ACQUIRE_OFF);
 }
 
-TEST_F(StartUp, TheGpsHeadingSourceHidesTheManualHeadingButtons) {
+TEST_F(SettingsLoad, TheGpsHeadingSourceHidesTheManualHeadingButtons) {
     startWith(itemsText({{45, "\"GPS\""}}));
     EXPECT_EQ(o.settings.headingSource, "GPS");
     EXPECT_TRUE(f.GPS_TIMER);
@@ -168,7 +168,7 @@ TEST_F(StartUp, TheGpsHeadingSourceHidesTheManualHeadingButtons) {
     EXPECT_EQ(f.Label_HDG.caption, "GPS 000 TRU");
 }
 
-TEST_F(StartUp, AStoredPortSetsThePortCaptionTagAndCommLabel) {
+TEST_F(SettingsLoad, AStoredPortSetsThePortCaptionTagAndCommLabel) {
     startWith(itemsText({{41, "3"}, {42, "1200"}}));
     EXPECT_EQ(rig.serial.port, 3);
     EXPECT_EQ(o.CmdButton_COMM_PORT.caption, "COMM PORT : COM 3");
@@ -177,7 +177,7 @@ TEST_F(StartUp, AStoredPortSetsThePortCaptionTagAndCommLabel) {
     EXPECT_EQ(f.Label_COMM.caption, "COM3 @ 1200 BAUD");
 }
 
-TEST_F(StartUp, AnUnknownBaudRateBecomes4800AndIsWrittenSoAtShutDown) {
+TEST_F(SettingsLoad, AnUnknownBaudRateBecomes4800AndIsWrittenSoAtShutDown) {
     startWith(itemsText({{42, "300"}}));
     EXPECT_EQ(o.BAUD_RATE, 4800);
     EXPECT_EQ(rig.serial.settings, "4800,n,8,1");
@@ -186,7 +186,7 @@ TEST_F(StartUp, AnUnknownBaudRateBecomes4800AndIsWrittenSoAtShutDown) {
     EXPECT_EQ(writtenItems().at(41), "4800");
 }
 
-TEST_F(StartUp, AFileCutOffAfterItem20IsReplacedByTheDefaultsWhole) {
+TEST_F(SettingsLoad, AFileCutOffAfterItem20IsReplacedByTheDefaultsWhole) {
     startWith(cutOffAfter(20));
     EXPECT_EQ(fileText(rig.file), defaultsText());
     EXPECT_EQ(o.presets.at(1, 1), static_cast<Long>(DEFAULT_COLOURS[0]))
@@ -195,26 +195,26 @@ TEST_F(StartUp, AFileCutOffAfterItem20IsReplacedByTheDefaultsWhole) {
     EXPECT_EQ(f.Label_COMM.caption, "COM1 @ 4800 BAUD");
 }
 
-TEST_F(StartUp, AFileCutOffAfterItem45IsReplacedToo) {
+TEST_F(SettingsLoad, AFileCutOffAfterItem45IsReplacedToo) {
     startWith(cutOffAfter(45));
     EXPECT_EQ(fileText(rig.file), defaultsText());
     EXPECT_EQ(o.settings.HEADING_CORRECTION, 0);
 }
 
-TEST_F(StartUp, APortTheSerialPortRefusesIsReplacedByTheDefaults) {
+TEST_F(SettingsLoad, APortTheSerialPortRefusesIsReplacedByTheDefaults) {
     startWith(itemsText({{41, "12"}}));
     EXPECT_EQ(rig.serial.port, 1);
     EXPECT_EQ(fileText(rig.file), defaultsText());
     EXPECT_EQ(o.CmdButton_COMM_PORT.tag, "COM1 @ ");
 }
 
-TEST_F(StartUp, AVariationBeyond16BitsIsReplacedByTheDefaults) {
+TEST_F(SettingsLoad, AVariationBeyond16BitsIsReplacedByTheDefaults) {
     startWith(itemsText({{46, "40000"}}));
     EXPECT_EQ(fileText(rig.file), defaultsText());
     EXPECT_EQ(o.settings.HEADING_CORRECTION, 0);
 }
 
-TEST_F(StartUp, APortThatCannotBeOpenedForAcquisitionFallsBackToTheDefaults) {
+TEST_F(SettingsLoad, APortThatCannotBeOpenedForAcquisitionFallsBackToTheDefaults) {
     rig.serial.failOpen = true;
     rig.serial.failReason = "COM1: No such file or directory";
     startWith(itemsText({{44, "\"T:TEST             ( OFF )\""}}));
@@ -223,7 +223,7 @@ TEST_F(StartUp, APortThatCannotBeOpenedForAcquisitionFallsBackToTheDefaults) {
     EXPECT_EQ(f.Label_COMM.caption, "COM1 @ 4800 BAUD");
 }
 
-TEST_F(StartUp, ASettingsFileThatIsAFolderStartsOnTheBuiltInDefaults) {
+TEST_F(SettingsLoad, ASettingsFileThatIsAFolderStartsOnTheBuiltInDefaults) {
     fs::create_directories(rig.file / "inside");
     rig.program.start();
     EXPECT_TRUE(fs::is_directory(rig.file / "inside"));
@@ -235,7 +235,7 @@ TEST_F(StartUp, ASettingsFileThatIsAFolderStartsOnTheBuiltInDefaults) {
     EXPECT_TRUE(fs::is_directory(rig.file / "inside"));
 }
 
-TEST_F(StartUp, ASettingsFolderThatIsAFileStartsOnTheBuiltInDefaults) {
+TEST_F(SettingsLoad, ASettingsFolderThatIsAFileStartsOnTheBuiltInDefaults) {
     writeText(rig.folder, "a file where the folder should be");
     rig.program.start();
     EXPECT_EQ(o.settings.colours, DEFAULT_COLOURS);
@@ -244,7 +244,7 @@ TEST_F(StartUp, ASettingsFolderThatIsAFileStartsOnTheBuiltInDefaults) {
     EXPECT_EQ(fileText(rig.folder), "a file where the folder should be");
 }
 
-struct ShutDown : StartUp {
+struct ShutDown : SettingsLoad {
     void SetUp() override { rig.program.start(); }
 };
 
@@ -331,14 +331,14 @@ TEST(SettingsRoundTrip, TheWholeStateOfARunComesBack) {
     EXPECT_EQ(next.o.presets.at(2, 8), static_cast<Long>(DEFAULT_COLOURS[7]));
 }
 
-TEST_F(StartUp, ActivationLoadsTheDialogHidden) {
+TEST_F(SettingsLoad, ActivationLoadsTheDialogHidden) {
     rig.program.start();
     rig.program.activate();
     EXPECT_FALSE(o.visible);
     EXPECT_EQ(&rig.program.options(), &o);
 }
 
-TEST_F(StartUp, OptionsShowsTheDialogAndRunsOneCycle) {
+TEST_F(SettingsLoad, OptionsShowsTheDialogAndRunsOneCycle) {
     rig.program.start();
     rig.clock.text = "10:15:30 AM";
     const int before = rig.refreshes();
