@@ -9,13 +9,16 @@
 namespace {
 
 constexpr Long SECONDS_PER_DAY = 86400;
+// A rounded second can stand up to half a second ahead of the clock; only a
+// clock further behind the rollover second has really gone back past midnight.
+constexpr double ROUNDING_SLACK = 0.5;
 constexpr Single COM_TIMEOUT_SECONDS = 5;
 constexpr Single GPS_TIMEOUT_SECONDS = 10;
 
 Single elapsedSince(double clock, Long stored) { return static_cast<Single>(clock - stored); }
 
 void midnightRollover(form_VECTRIN& f, double clock) {
-    if (clock - f.ROLLOVER >= 0) return;
+    if (clock - f.ROLLOVER >= -ROUNDING_SLACK) return;
     f.DF_TIME -= SECONDS_PER_DAY;
     f.LAST_COM_TIME -= SECONDS_PER_DAY;
     f.DECAY_TIME -= SECONDS_PER_DAY;

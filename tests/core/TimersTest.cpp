@@ -97,6 +97,18 @@ TEST_F(Timers, MidnightRolloverKeepsElapsedTimesRight) {
     EXPECT_NEAR(f.ACQTIME, 102.75, 1e-3);
 }
 
+TEST_F(Timers, AStartSecondRoundedUpIsNotTakenForMidnight) {
+    rig.clock.seconds = 36000.6;
+    initialiseDisplayState(f);
+    f.SIMULATE_TIMER = false;
+    ASSERT_EQ(f.ROLLOVER, 36001);
+    at(36000.65);
+    at(36000.9);
+    EXPECT_EQ(f.ROLLOVER, 36001);
+    EXPECT_EQ(f.DF_TIME, 36001);
+    EXPECT_LT(f.ACQTIME, 1.0f);
+}
+
 TEST_F(Timers, ABackwardJumpAboveTheRolloverIsNotTakenForMidnight) {
     f.ROLLOVER = 36000;
     f.DF_TIME = 36010;
