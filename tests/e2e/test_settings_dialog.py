@@ -4,8 +4,11 @@ the COMM PORT button and stops acquisition, and the dialog hides by EXIT or by
 its close box and comes back with O."""
 
 import os
+import sys
 
-import vectrin_e2e as e2e
+sys.dont_write_bytecode = True  # no cache files beside the scripts
+
+import vectrin_e2e as e2e  # noqa: E402
 from test_settings_persistence import (ACQUIRE_OFF, COMM_PORT, DIALOG_TITLE, background_pixel,
                                        click_in_dialog, dialog, pick_colour, quit_and_read,
                                        wait_for_display, windows_titled)

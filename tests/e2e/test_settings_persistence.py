@@ -4,8 +4,11 @@ the next start, and damaged or unwritable settings never stop the program."""
 
 import os
 import shutil
+import sys
 
-import vectrin_e2e as e2e
+sys.dont_write_bytecode = True  # no cache files beside the scripts
+
+import vectrin_e2e as e2e  # noqa: E402
 
 DIALOG_TITLE = "Vectrin Options"
 PICKER_TITLE = "Select Color"
