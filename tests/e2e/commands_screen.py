@@ -30,10 +30,9 @@ TEST_ON = "T:TEST             ( ON )"
 TEST_OFF = "T:TEST             ( OFF )"
 
 
-def settings_items(acquire=ACQUIRE_ON, test=TEST_ON, variation=0):
-    """The 46 items of a settings file: default colours, COM 1 at 4800 baud,
-    manual heading."""
-    return DEFAULT_COLOURS * 5 + [1, 4800, acquire, test, "MANUAL", variation - 1]
+def settings_items(acquire=ACQUIRE_ON, test=TEST_ON, heading="MANUAL", variation=0):
+    """The 46 items of a settings file: default colours, COM 1 at 4800 baud."""
+    return DEFAULT_COLOURS * 5 + [1, 4800, acquire, test, heading, variation - 1]
 
 
 # --- where things are on screen ----------------------------------------------
