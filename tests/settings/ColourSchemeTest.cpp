@@ -1,5 +1,4 @@
 #include "settings/ColourScheme.h"
-#include "display/FormResize.h"
 
 #include "ProgramRig.h"
 
@@ -115,18 +114,6 @@ TEST_F(ColourScheme, DrawnColoursRedrawAtOnceExceptTheVectors) {
     EXPECT_TRUE(f.NEWRING);
 }
 
-TEST_F(ColourScheme, TheAzimuthBackgroundIsTheFillOfTheRedrawnDisk) {
-    Form_Resize(f);
-    rig.surface.ops.clear();
-    rig.picker.choice = 0x00AA00;
-    rig.optionsClick("cmdbutton_AZIMUTH_BACKGROUND");
-    bool filled = false;
-    for (const DrawOp& op : rig.surface.ops)
-        filled |= op.kind == DrawOp::Circle && op.pen.fillStyle == FillStyle::Solid &&
-                  op.pen.fillColour == 0x00AA00u;
-    EXPECT_TRUE(filled);
-}
-
 TEST_F(ColourScheme, ClickingASwatchIsClickingItsButton) {
     rig.picker.choice = 0x0A0B0C;
     rig.optionsClick("Picture_BUTTON_BACKGROUND_COLOR");
@@ -139,14 +126,6 @@ TEST_F(ColourScheme, ClickingASwatchIsClickingItsButton) {
     rig.optionsClick("Picture_CURSOR_COLOR");
     EXPECT_EQ(o.settings.colour(ColourSlot::Cursor), 0x0D0E0Fu);
     EXPECT_EQ(rig.picker.shows, 3);
-}
-
-TEST_F(ColourScheme, TheSwatchesShowTheOneStoreOfColours) {
-    rig.picker.choice = 0x010203;
-    rig.optionsClick("cmdbutton_VECTORS_COLOR");
-    o.controls();
-    EXPECT_EQ(o.Picture_VECTORS_COLOR.backColour, 0x010203u);
-    EXPECT_EQ(f.settings.colour(ColourSlot::Vectors), 0x010203u);
 }
 
 TEST_F(ColourScheme, DefaultColorsRestoresTheBuiltInSchemeWithoutACycle) {

@@ -79,11 +79,4 @@ TEST(SettingsReader, NumbersThatDoNotFitTheirItemAreAFailure) {
     EXPECT_THROW(in.longInteger(), SettingsFileError);
 }
 
-TEST(SettingsReader, AnEmptyTextHasNoItems) {
-    SettingsReader in("");
-    EXPECT_THROW(in.item(), SettingsFileError);
-    SettingsReader blanks("   \t ");
-    EXPECT_THROW(blanks.integer(), SettingsFileError);
-}
-
 } // namespace
