@@ -116,10 +116,12 @@ void BM_SteadyCycle_QPainter_Full(benchmark::State& s) {
 }
 
 // A cycle that repaints the disk, scale, labels and rings as well (a ring
-// count change, decay, a heading step).
-void BM_RedrawCycle_Raster_TestMode(benchmark::State& state) {
+// count change, decay, a heading step), with as many rings as the argument:
+// test mode left running adds about one ring every three seconds.
+void BM_RedrawCycle_Raster(benchmark::State& state) {
     RasterSurface surface(DPI, WIDTH_PX, HEIGHT_PX);
     Rig<RasterSurface> rig(surface, Picture::TestMode);
+    rig.f.RINGCOUNT = static_cast<Integer>(state.range(0));
     for (auto _ : state) {
         rig.f.NEWAZIMUTH = true;
         rig.f.NEWRING = true;
@@ -131,7 +133,7 @@ BENCHMARK(BM_SteadyCycle_Raster_TestMode)->Unit(benchmark::kMicrosecond)->Repeti
 BENCHMARK(BM_SteadyCycle_QPainter_TestMode)->Unit(benchmark::kMicrosecond)->Repetitions(9);
 BENCHMARK(BM_SteadyCycle_Raster_Full)->Unit(benchmark::kMicrosecond)->Repetitions(9);
 BENCHMARK(BM_SteadyCycle_QPainter_Full)->Unit(benchmark::kMicrosecond)->Repetitions(9);
-BENCHMARK(BM_RedrawCycle_Raster_TestMode)->Unit(benchmark::kMicrosecond)->Repetitions(3);
+BENCHMARK(BM_RedrawCycle_Raster)->Unit(benchmark::kMillisecond)->Arg(10)->Arg(100)->Arg(1000);
 
 } // namespace
 
