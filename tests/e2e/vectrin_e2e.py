@@ -20,6 +20,7 @@ import argparse
 import ctypes
 import math
 import os
+import select
 import shutil
 import signal
 import subprocess
@@ -227,13 +228,6 @@ class Pty:
 # --- a session: Xvfb, home, the program --------------------------------------
 
 
-def _free_display():
-    for n in range(90, 400):
-        if not os.path.exists("/tmp/.X%d-lock" % n) and not os.path.exists("/tmp/.X11-unix/X%d" % n):
-            return n
-    raise E2EError("no free X display number")
-
-
 class Session:
     """A private X server and home folder for one run (or several runs) of the
     program. Use as a context manager: everything is cleaned up on exit."""
@@ -272,24 +266,33 @@ class Session:
     # X server
 
     def start_x(self):
-        for _ in range(5):
-            n = _free_display()
-            display = ":%d" % n
-            self.xvfb = subprocess.Popen(
-                ["Xvfb", display, "-screen", "0", "%dx%dx24" % (self.width, self.height),
-                 "-dpi", str(DPI), "-nolisten", "tcp"],
-                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-            try:
-                wait_until(lambda: self.xvfb.poll() is not None or self._x_answers(display), 10,
-                           "Xvfb on %s" % display)
-            except E2EError:
+        """Starts Xvfb on a display number it picks itself (-displayfd), so
+        several sessions on one machine never race for the same number."""
+        read_end, write_end = os.pipe()
+        self.xvfb = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0",
+             "%dx%dx24" % (self.width, self.height), "-dpi", str(DPI), "-nolisten", "tcp"],
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, pass_fds=(write_end,))
+        os.close(write_end)
+        answer = b""
+        try:
+            with os.fdopen(read_end, "rb") as pipe:
+                deadline = time.monotonic() + 20
+                while not answer.endswith(b"\n") and time.monotonic() < deadline:
+                    ready, _, _ = select.select([pipe], [], [], 0.5)
+                    if ready:
+                        chunk = os.read(pipe.fileno(), 16)
+                        if not chunk:
+                            break
+                        answer += chunk
+        finally:
+            if not answer.strip().isdigit():
                 self._stop(self.xvfb)
-                raise
-            if self.xvfb.poll() is None:
-                self.display = display
-                self.env["DISPLAY"] = display
-                return
-        raise E2EError("Xvfb did not start")
+        if not answer.strip().isdigit():
+            raise E2EError("Xvfb did not start")
+        self.display = ":" + answer.decode().strip()
+        self.env["DISPLAY"] = self.display
+        wait_until(lambda: self._x_answers(self.display), 10, "Xvfb on %s" % self.display)
 
     def _x_answers(self, display):
         return subprocess.run(["xdpyinfo", "-display", display], stdout=subprocess.DEVNULL,
