@@ -1,28 +1,16 @@
 #include "display/Azimuth.h"
 
-#include "DrawOps.h"
+#include "DisplayFixture.h"
 #include "core/Captions.h"
-#include "support/TestRig.h"
-
-#include <gtest/gtest.h>
 
 #include <cmath>
 #include <numbers>
 
 namespace {
 
-// Half a twip covers the difference between the drawing's 0.017453 and the
-// exact degree.
-constexpr float NEAR = 0.5f;
+constexpr float NEAR = NEAR_TWIPS;
 
-struct Azimuth : ::testing::Test {
-    TestRig rig;
-    form_VECTRIN& f = rig.f;
-    void SetUp() override {
-        f.CENTERX = 4890;
-        f.CENTERY = 3647.5f;
-        f.AZRADIUS = 2718;
-    }
+struct Azimuth : OnDesignWindow {
     DrawOp printed(const std::string& text) const {
         for (const DrawOp& op : opsOf(rig.surface, DrawOp::Print))
             if (op.text == text) return op;

@@ -1,25 +1,13 @@
 #include "display/Cursor.h"
 
-#include "DrawOps.h"
+#include "DisplayFixture.h"
 #include "core/Captions.h"
-#include "support/TestRig.h"
-
-#include <gtest/gtest.h>
 
 namespace {
 
-// Half a twip covers the difference between the drawing's 0.017453 and the
-// exact degree at these radii.
-constexpr float NEAR = 0.5f;
+constexpr float NEAR = NEAR_TWIPS;
 
-struct Cursor : ::testing::Test {
-    TestRig rig;
-    form_VECTRIN& f = rig.f;
-    void SetUp() override {
-        f.CENTERX = 4890;
-        f.CENTERY = 3647.5f;
-        f.AZRADIUS = 2718;
-    }
+struct Cursor : OnDesignWindow {
     // The dotted line and the marker of the latest call.
     std::pair<DrawOp, DrawOp> drawn() const {
         const auto& ops = rig.surface.ops;

@@ -1,7 +1,7 @@
 #include "core/Executive.h"
 #include "display/FormResize.h"
 
-#include "DrawOps.h"
+#include "DisplayFixture.h"
 #include "support/TestRig.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "display/FormResize.h"
 
-#include "DrawOps.h"
+#include "DisplayFixture.h"
 #include "display/WindowCommands.h"
 #include "support/TestRig.h"
 

@@ -1,9 +1,6 @@
 #include "display/RangeRings.h"
 
-#include "DrawOps.h"
-#include "support/TestRig.h"
-
-#include <gtest/gtest.h>
+#include "DisplayFixture.h"
 
 #include <string>
 
@@ -15,7 +12,7 @@ struct RingsRow {
     std::string label;
 };
 
-class RingCount : public ::testing::TestWithParam<RingsRow> {};
+class RingCount : public OnDesignWindow, public ::testing::WithParamInterface<RingsRow> {};
 
 // The rings drawn after the azimuth disk: circles in the ring colour.
 std::vector<DrawOp> ringsOf(const TestRig& rig) {
@@ -27,11 +24,6 @@ std::vector<DrawOp> ringsOf(const TestRig& rig) {
 
 TEST_P(RingCount, FollowsThePeakSumRoundedHalfToEven) {
     const RingsRow row = GetParam();
-    TestRig rig;
-    form_VECTRIN& f = rig.f;
-    f.CENTERX = 4890;
-    f.CENTERY = 3647.5f;
-    f.AZRADIUS = 2718;
     f.MAXVECTOR = row.maxVector;
     RANGE_RINGS(f);
     EXPECT_EQ(f.RINGCOUNT, row.ringCount);
@@ -58,13 +50,15 @@ INSTANTIATE_TEST_SUITE_P(
                       RingsRow{15, 3, "RANGE  30 BRGS"}, RingsRow{25, 3, "RANGE  30 BRGS"},
                       RingsRow{35, 5, "RANGE  50 BRGS"}, RingsRow{123.4f, 13, "RANGE  130 BRGS"}));
 
-struct Rings : ::testing::Test {
-    TestRig rig;
-    form_VECTRIN& f = rig.f;
-    void SetUp() override {
-        f.CENTERX = 4890;
-        f.CENTERY = 3647.5f;
-        f.AZRADIUS = 2718;
+struct Rings : OnDesignWindow {
+    // Three rings drawn for a peak of 15; then the surface and the flags are
+    // clean for what the test looks at.
+    void drawnForFifteen() {
+        f.MAXVECTOR = 15;
+        RANGE_RINGS(f);
+        rig.surface.ops.clear();
+        f.NEWVECTOR = false;
+        f.NEWAZIMUTH = false;
     }
 };
 
@@ -82,11 +76,7 @@ TEST_F(Rings, RepaintTheAzimuthDiskBeforeTheRingsAndLeaveWidthOne) {
 }
 
 TEST_F(Rings, AnUnchangedCountDrawsNothingAndTouchesNothing) {
-    f.MAXVECTOR = 15;
-    RANGE_RINGS(f);
-    rig.surface.ops.clear();
-    f.NEWVECTOR = false;
-    f.NEWAZIMUTH = false;
+    drawnForFifteen();
     f.Label_RANGE.caption = "untouched";
     f.MAXVECTOR = 24.9f;
     RANGE_RINGS(f);
@@ -97,10 +87,7 @@ TEST_F(Rings, AnUnchangedCountDrawsNothingAndTouchesNothing) {
 }
 
 TEST_F(Rings, ARequestedRedrawKeepsTheCountForOneCycleAndLeavesTheVectorsAlone) {
-    f.MAXVECTOR = 15;
-    RANGE_RINGS(f);
-    rig.surface.ops.clear();
-    f.NEWVECTOR = false;
+    drawnForFifteen();
     f.NEWRING = true;
     f.MAXVECTOR = 45;
     RANGE_RINGS(f);

@@ -1,20 +1,13 @@
 #include "display/Vector.h"
 
-#include "DrawOps.h"
+#include "DisplayFixture.h"
 #include "core/Captions.h"
-#include "support/TestRig.h"
-
-#include <gtest/gtest.h>
 
 namespace {
 
-struct Vector : ::testing::Test {
-    TestRig rig;
-    form_VECTRIN& f = rig.f;
+struct Vector : OnDesignWindow {
     void SetUp() override {
-        f.CENTERX = 4890;
-        f.CENTERY = 3647.5f;
-        f.AZRADIUS = 2718;
+        OnDesignWindow::SetUp();
         f.RINGCOUNT = 1;
         f.NEWVECTOR = true;
     }
