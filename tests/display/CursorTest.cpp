@@ -103,18 +103,6 @@ TEST_F(Cursor, TheFirstCallErasesAtTheWindowCorner) {
     EXPECT_EQ(ops[1].y, 0.0f);
 }
 
-TEST_F(Cursor, TwoCallsWithoutChangeDrawTheSameCursor) {
-    f.CURSOR_BEARING = 123;
-    CURSOR(f);
-    const auto first = drawn();
-    CURSOR(f);
-    const auto second = drawn();
-    EXPECT_EQ(first.first.dx, second.first.dx);
-    EXPECT_EQ(first.first.dy, second.first.dy);
-    EXPECT_EQ(first.second.x, second.second.x);
-    EXPECT_EQ(first.second.y, second.second.y);
-}
-
 TEST_F(Cursor, TheLabelShowsThreeDigitsAndTrueEvenWithVar) {
     for (const auto& [bearing, text] : {std::pair{0, "CURSOR 000 TRU"},
                                         {7, "CURSOR 007 TRU"},

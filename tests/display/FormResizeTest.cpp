@@ -109,12 +109,6 @@ TEST_F(Resize, MovesTheRightColumnsBottomFramesAndWarningsOnly) {
     EXPECT_EQ(f.Label_COM_TIMEOUT.top, 600);
 }
 
-TEST_F(Resize, ANarrowWindowPutsControlsOutsideWithoutComplaint) {
-    resizeTo({600, 400}, {720, 800});
-    EXPECT_EQ(f.CmdButton_MEM1.left, -480);
-    EXPECT_EQ(f.Frame_BOTTOM_LEFT.top, -1825);
-}
-
 TEST_F(Resize, PlacesTheHideShowButtonByTheHideShowState) {
     const TwipsSize window{12000, 9000};
     resizeTo({11880, 8500}, window);

@@ -120,12 +120,4 @@ TEST(WindowCommand, TogglesBetweenNormalAndMaximizedFromTheMaximizedStart) {
     EXPECT_TRUE(rig.surface.ops.empty());
 }
 
-TEST(WindowCommand, AnOutOfRangeSizeStepsWithoutChangingTheWindow) {
-    TestRig rig;
-    rig.f.WIN_SIZE = 5;
-    CmdButton_WINDOW_Click(rig.f);
-    EXPECT_EQ(rig.f.WIN_SIZE, 6);
-    EXPECT_TRUE(rig.surface.states.empty());
-}
-
 } // namespace
