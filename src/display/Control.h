@@ -25,3 +25,19 @@ struct Control {
     Long height = 0;
     Font font;
 };
+
+// A control of the given kind at its design position (twips, relative to its
+// container), with the default look of its kind.
+inline Control placeControl(const char* name, ControlKind kind, const char* container,
+                            const char* caption, Long left, Long top, Long width, Long height) {
+    Control c;
+    c.name = name;
+    c.kind = kind;
+    c.container = container;
+    c.caption = caption;
+    c.left = left;
+    c.top = top;
+    c.width = width;
+    c.height = height;
+    return c;
+}

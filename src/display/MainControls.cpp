@@ -12,29 +12,16 @@ const Font TIMEOUT_FONT{"Arial", 9.0f, true, false};
 constexpr Colour WHITE = 0xFFFFFF;
 constexpr Colour RED = 0x0000FF;
 
-Control place(const char* name, ControlKind kind, const char* container, const char* caption,
-              Long left, Long top, Long width, Long height) {
-    Control c;
-    c.name = name;
-    c.kind = kind;
-    c.container = container;
-    c.caption = caption;
-    c.left = left;
-    c.top = top;
-    c.width = width;
-    c.height = height;
-    return c;
-}
-
 Control frame(const char* name, Long left, Long top, Long width, Long height, Colour back) {
-    Control c = place(name, ControlKind::Frame, "", "", left, top, width, height);
+    Control c = placeControl(name, ControlKind::Frame, "", "", left, top, width, height);
     c.backColour = back;
     return c;
 }
 
 Control label(const char* name, const char* container, const char* caption, Long left, Long top,
               Long width, Long height, Colour text, const Font& font = LABEL_FONT) {
-    Control c = place(name, ControlKind::Label, container, caption, left, top, width, height);
+    Control c =
+        placeControl(name, ControlKind::Label, container, caption, left, top, width, height);
     c.textColour = text;
     c.font = font;
     return c;
@@ -42,7 +29,8 @@ Control label(const char* name, const char* container, const char* caption, Long
 
 Control button(const char* name, const char* container, const char* caption, Long left, Long top,
                Long width, Long height, Colour back) {
-    Control c = place(name, ControlKind::Button, container, caption, left, top, width, height);
+    Control c =
+        placeControl(name, ControlKind::Button, container, caption, left, top, width, height);
     c.backColour = back;
     c.font = BUTTON_FONT;
     return c;
@@ -78,8 +66,7 @@ MainControls::MainControls(const OperatingSettings& initial) {
     Label_VERSION = label("Label_VERSION", TL, "Ver. 1.2", 0, 255, 975, 255, text, TITLE_FONT);
     Label_LAST_BRG = label("Label_LAST_BRG", TL, "LAST BRG : 000", 0, 600, 1935, 255, text);
     Label_TOTAL_BRG = label("Label_TOTAL_BRG", TL, "TOTAL BRG : 000", 0, 855, 2055, 255, text);
-    Label_TOTAL_TIME =
-        label("Label_TOTAL_TIME", TL, "TOTAL TIME : 0000", 0, 1110, 2175, 255, text);
+    Label_TOTAL_TIME = label("Label_TOTAL_TIME", TL, "TOTAL TIME : 0000", 0, 1110, 2175, 255, text);
 
     Frame_TOP_CENTER = frame(TC, 3840, 50, 3000, 500, back);
     Label_SOURCE = label("Label_SOURCE", TC, "SOURCE : TEST", 375, 0, 1500, 255, text);
@@ -88,8 +75,8 @@ MainControls::MainControls(const OperatingSettings& initial) {
     Frame_TOP_RIGHT = frame(TR, 7320, 120, 1935, 1455, back);
     Label_COPYRIGHT = hidden(label("Label_COPYRIGHT", TR, COPYRIGHT_TEXT, 720, 0, 1335, 255, text));
     Label_CREDIT_NAME = label("Label_CREDIT_NAME", TR, CREDIT_NAME_TEXT, 0, 240, 2055, 255, text);
-    Label_CREDIT_CONTACT = hidden(
-        label("Label_CREDIT_CONTACT", TR, CREDIT_CONTACT_TEXT, 120, 480, 1815, 255, text));
+    Label_CREDIT_CONTACT =
+        hidden(label("Label_CREDIT_CONTACT", TR, CREDIT_CONTACT_TEXT, 120, 480, 1815, 255, text));
     Label_TIME = label("Label_TIME", TR, "00:00:00 AM", 240, 960, 1335, 255, text);
     Label_COMM = label("Label_COMM", TR, "COM2 @ 4800 BAUD", 240, 1200, 1695, 255, text);
 
@@ -143,37 +130,62 @@ MainControls::MainControls(const OperatingSettings& initial) {
     Frame_GPS_FAIL = hidden(frame("Frame_GPS_FAIL", 3720, 3720, 855, 735, WHITE));
     Label_GPS_FAIL = warningLabel("Label_GPS_FAIL", "Frame_GPS_FAIL", " GPS    FAIL", 615, 495);
 
-    Label_COM_TIMEOUT = hidden(label(
-        "Label_COM_TIMEOUT", "",
-        "      COM TIMEOUT !                                              ( NO DF DATA )", 0, 600,
-        1815, 735, text, TIMEOUT_FONT));
+    Label_COM_TIMEOUT = hidden(
+        label("Label_COM_TIMEOUT", "",
+              "      COM TIMEOUT !                                              ( NO DF DATA )", 0,
+              600, 1815, 735, text, TIMEOUT_FONT));
     Label_COM_TIMEOUT.backColour = back;
 }
 
 std::vector<Control*> MainControls::all() {
-    return {&Frame_TOP_LEFT,     &Label_VECTRIN_DF_DISPLAY,
-            &Label_VERSION,      &Label_LAST_BRG,
-            &Label_TOTAL_BRG,    &Label_TOTAL_TIME,
-            &Frame_TOP_CENTER,   &Label_SOURCE,
-            &Label_HDG,          &Frame_TOP_RIGHT,
-            &Label_COPYRIGHT,    &Label_CREDIT_NAME,
-            &Label_CREDIT_CONTACT, &Label_TIME,
-            &Label_COMM,         &CmdButton_ACQUIRE,
-            &CmdButton_TEST,     &CmdButton_DECAY,
-            &CmdButton_REDUCE,   &CmdButton_CLEAR,
-            &CmdButton_QUIT,     &Frame_BOTTOM_LEFT,
-            &CmdButton_SECTOR,   &Label_DECAY,
-            &Label_DECAY_RATE,   &CmdButton_VAR,
-            &Label_RANGE,        &Label_CURSOR,
-            &CmdButton_MEM1,     &CmdButton_MEM2,
-            &CmdButton_MEM3,     &CmdButton_MEM4,
-            &CmdButton_MEM5,     &CmdButton_SAVE,
-            &CmdButton_RECALL,   &CmdButton_CANCEL,
-            &CmdButton_CONTROLS, &CmdButton_OPTIONS,
-            &CmdButton_WINDOW,   &Frame_BOTTOM_RIGHT,
-            &Label_KEYPAD,       &CmdButton_HDG_CW,
-            &CmdButton_HDG_CCW,  &CmdButton_CUR_CW,
-            &CmdButton_CUR_CCW,  &Frame_GPS_SPEED,
-            &Label_GPS_SPEED,    &Frame_GPS_FAIL,
-            &Label_GPS_FAIL,     &Label_COM_TIMEOUT};
+    return {&Frame_TOP_LEFT,
+            &Label_VECTRIN_DF_DISPLAY,
+            &Label_VERSION,
+            &Label_LAST_BRG,
+            &Label_TOTAL_BRG,
+            &Label_TOTAL_TIME,
+            &Frame_TOP_CENTER,
+            &Label_SOURCE,
+            &Label_HDG,
+            &Frame_TOP_RIGHT,
+            &Label_COPYRIGHT,
+            &Label_CREDIT_NAME,
+            &Label_CREDIT_CONTACT,
+            &Label_TIME,
+            &Label_COMM,
+            &CmdButton_ACQUIRE,
+            &CmdButton_TEST,
+            &CmdButton_DECAY,
+            &CmdButton_REDUCE,
+            &CmdButton_CLEAR,
+            &CmdButton_QUIT,
+            &Frame_BOTTOM_LEFT,
+            &CmdButton_SECTOR,
+            &Label_DECAY,
+            &Label_DECAY_RATE,
+            &CmdButton_VAR,
+            &Label_RANGE,
+            &Label_CURSOR,
+            &CmdButton_MEM1,
+            &CmdButton_MEM2,
+            &CmdButton_MEM3,
+            &CmdButton_MEM4,
+            &CmdButton_MEM5,
+            &CmdButton_SAVE,
+            &CmdButton_RECALL,
+            &CmdButton_CANCEL,
+            &CmdButton_CONTROLS,
+            &CmdButton_OPTIONS,
+            &CmdButton_WINDOW,
+            &Frame_BOTTOM_RIGHT,
+            &Label_KEYPAD,
+            &CmdButton_HDG_CW,
+            &CmdButton_HDG_CCW,
+            &CmdButton_CUR_CW,
+            &CmdButton_CUR_CCW,
+            &Frame_GPS_SPEED,
+            &Label_GPS_SPEED,
+            &Frame_GPS_FAIL,
+            &Label_GPS_FAIL,
+            &Label_COM_TIMEOUT};
 }

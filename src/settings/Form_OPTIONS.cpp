@@ -11,20 +11,6 @@ constexpr Long COLOUR_BUTTON_WIDTH = 2415;
 constexpr Long SWATCH_LEFT = 2520;
 constexpr Long SWATCH_WIDTH = 615;
 
-Control make(const char* name, ControlKind kind, const char* container, const char* caption,
-             Long left, Long top, Long width, Long height) {
-    Control c;
-    c.name = name;
-    c.kind = kind;
-    c.container = container;
-    c.caption = caption;
-    c.left = left;
-    c.top = top;
-    c.width = width;
-    c.height = height;
-    return c;
-}
-
 } // namespace
 
 Form_OPTIONS::Form_OPTIONS(form_VECTRIN& mainWindow, ColourPresets& colourPresets,
@@ -40,30 +26,30 @@ Form_OPTIONS::Form_OPTIONS(form_VECTRIN& mainWindow, ColourPresets& colourPreset
     const char* DECAY = "Frame_DECAY";
     const char* COLORS = "Frame_COLORS";
 
-    frame_COMM = make(COMM, F, "", "COMM PORT", 3600, 120, 2295, 1215);
+    frame_COMM = placeControl(COMM, F, "", "COMM PORT", 3600, 120, 2295, 1215);
     CmdButton_COMM_PORT =
-        make("CmdButton_COMM_PORT", B, COMM, "COMM PORT : COM 2", 120, 360, 2055, 375);
+        placeControl("CmdButton_COMM_PORT", B, COMM, "COMM PORT : COM 2", 120, 360, 2055, 375);
     CmdButton_COMM_PORT.tag = "COM2 @ ";
     CmdButton_BAUD_RATE =
-        make("CmdButton_BAUD_RATE", B, COMM, "BAUD RATE : 4800", 120, 720, 2055, 375);
+        placeControl("CmdButton_BAUD_RATE", B, COMM, "BAUD RATE : 4800", 120, 720, 2055, 375);
     CmdButton_BAUD_RATE.tag = "1200 BAUD";
 
-    Frame_HEADING_SOURCE = make(SOURCE, F, "", "HEADING SOURCE", 3600, 1440, 2295, 855);
-    CmdButton_HEADING = make("CmdButton_HEADING", B, SOURCE, "MANUAL", 120, 360, 2055, 375);
+    Frame_HEADING_SOURCE = placeControl(SOURCE, F, "", "HEADING SOURCE", 3600, 1440, 2295, 855);
+    CmdButton_HEADING = placeControl("CmdButton_HEADING", B, SOURCE, "MANUAL", 120, 360, 2055, 375);
 
-    Frame_HEADING_CORRECTION = make(VAR, F, "", "MAG VAR", 3600, 2400, 2295, 1095);
+    Frame_HEADING_CORRECTION = placeControl(VAR, F, "", "MAG VAR", 3600, 2400, 2295, 1095);
     Label_HEADING_CORRECTION =
-        make("Label_HEADING_CORRECTION", L, VAR, "000 WEST", 240, 240, 1695, 255);
-    CmdButton_ERROR_UP = make("CmdButton_ERROR_UP", B, VAR, "WEST", 120, 600, 975, 375);
-    CmdButton_ERROR_DN = make("CmdButton_ERROR_DN", B, VAR, "EAST", 1200, 600, 975, 375);
+        placeControl("Label_HEADING_CORRECTION", L, VAR, "000 WEST", 240, 240, 1695, 255);
+    CmdButton_ERROR_UP = placeControl("CmdButton_ERROR_UP", B, VAR, "WEST", 120, 600, 975, 375);
+    CmdButton_ERROR_DN = placeControl("CmdButton_ERROR_DN", B, VAR, "EAST", 1200, 600, 975, 375);
 
-    Frame_DECAY = make(DECAY, F, "", "DECAY", 3600, 3600, 2295, 855);
-    CmdButton_FRAC = make("CmdButton_FRAC", B, DECAY, "FRAC 0.90", 120, 360, 975, 375);
-    CmdButton_TIME = make("CmdButton_TIME", B, DECAY, "@  5 SEC", 1200, 360, 975, 375);
+    Frame_DECAY = placeControl(DECAY, F, "", "DECAY", 3600, 3600, 2295, 855);
+    CmdButton_FRAC = placeControl("CmdButton_FRAC", B, DECAY, "FRAC 0.90", 120, 360, 975, 375);
+    CmdButton_TIME = placeControl("CmdButton_TIME", B, DECAY, "@  5 SEC", 1200, 360, 975, 375);
 
-    cmdbutton_EXIT = make("cmdbutton_EXIT", B, "", "EXIT", 3600, 4680, 2295, 375);
+    cmdbutton_EXIT = placeControl("cmdbutton_EXIT", B, "", "EXIT", 3600, 4680, 2295, 375);
 
-    Frame_COLORS = make(COLORS, F, "", "COLORS", 120, 120, 3255, 5055);
+    Frame_COLORS = placeControl(COLORS, F, "", "COLORS", 120, 120, 3255, 5055);
     struct Row {
         Control& button;
         const char* buttonName;
@@ -92,22 +78,26 @@ Form_OPTIONS::Form_OPTIONS(form_VECTRIN& mainWindow, ColourPresets& colourPreset
     };
     Long top = 360;
     for (const Row& row : rows) {
-        row.button = make(row.buttonName, B, COLORS, row.caption, 120, top, COLOUR_BUTTON_WIDTH,
-                          BUTTON_HEIGHT);
-        row.swatch =
-            make(row.swatchName, L, COLORS, "", SWATCH_LEFT, top, SWATCH_WIDTH, BUTTON_HEIGHT);
+        row.button = placeControl(row.buttonName, B, COLORS, row.caption, 120, top,
+                                  COLOUR_BUTTON_WIDTH, BUTTON_HEIGHT);
+        row.swatch = placeControl(row.swatchName, L, COLORS, "", SWATCH_LEFT, top, SWATCH_WIDTH,
+                                  BUTTON_HEIGHT);
         top += 360;
     }
 
     cmdbutton_DEFAULT_COLORS =
-        make("cmdbutton_DEFAULT_COLORS", B, COLORS, "DEFAULT COLORS", 120, 3600, 3015, 375);
-    CmdButton_A_COLORS = make("CmdButton_A_COLORS", B, COLORS, "A  COLORS", 120, 4080, 1455, 375);
-    CmdButton_B_COLORS = make("CmdButton_B_COLORS", B, COLORS, "B  COLORS", 1680, 4080, 1455, 375);
-    CmdButton_C_COLORS = make("CmdButton_C_COLORS", B, COLORS, "C  COLORS", 120, 4560, 1455, 375);
-    CmdButton_D_COLORS = make("CmdButton_D_COLORS", B, COLORS, "D  COLORS", 1680, 4560, 1455, 375);
-    CmdButton_SAVE = make("CmdButton_SAVE", B, COLORS, "SAVE", 120, 3600, 855, 375);
-    CmdButton_RECALL = make("CmdButton_RECALL", B, COLORS, "RECALL", 1200, 3600, 855, 375);
-    CmdButton_CANCEL = make("CmdButton_CANCEL", B, COLORS, "CANCEL", 2280, 3600, 855, 375);
+        placeControl("cmdbutton_DEFAULT_COLORS", B, COLORS, "DEFAULT COLORS", 120, 3600, 3015, 375);
+    CmdButton_A_COLORS =
+        placeControl("CmdButton_A_COLORS", B, COLORS, "A  COLORS", 120, 4080, 1455, 375);
+    CmdButton_B_COLORS =
+        placeControl("CmdButton_B_COLORS", B, COLORS, "B  COLORS", 1680, 4080, 1455, 375);
+    CmdButton_C_COLORS =
+        placeControl("CmdButton_C_COLORS", B, COLORS, "C  COLORS", 120, 4560, 1455, 375);
+    CmdButton_D_COLORS =
+        placeControl("CmdButton_D_COLORS", B, COLORS, "D  COLORS", 1680, 4560, 1455, 375);
+    CmdButton_SAVE = placeControl("CmdButton_SAVE", B, COLORS, "SAVE", 120, 3600, 855, 375);
+    CmdButton_RECALL = placeControl("CmdButton_RECALL", B, COLORS, "RECALL", 1200, 3600, 855, 375);
+    CmdButton_CANCEL = placeControl("CmdButton_CANCEL", B, COLORS, "CANCEL", 2280, 3600, 855, 375);
     CmdButton_SAVE.visible = false;
     CmdButton_RECALL.visible = false;
     CmdButton_CANCEL.visible = false;
