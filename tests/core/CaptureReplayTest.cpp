@@ -1,5 +1,4 @@
 #include "core/Captions.h"
-#include "core/Numbers.h"
 #include "support/NmeaCaptures.h"
 #include "support/TestRig.h"
 
@@ -9,17 +8,13 @@
 
 namespace {
 
-// Chunk sizes as a serial port hands them over, about 24 characters per 50 ms
-// tick on average: 4800 baud.
-constexpr std::size_t CHUNKS[] = {1, 7, 24, 13, 64, 3, 31, 48};
-constexpr double TICK = 0.05;
 constexpr double START = 36000;
 
 // A capture replayed through the serial line into the running cycle: heading
 // source GPS, acquiring outside test mode, one chunk of text per tick.
 struct Replay {
     explicit Replay(const std::string& name)
-        : stream(receiverOutput(name)), fixes(referenceFixes(stream)), watch(fixes, 0) {
+        : stream(receiverOutput(name)), fixes(referenceFixes(stream)), log(fixes) {
         rig.settings.headingSource = "GPS";
         rig.f.GPS_TIMER = true;
         rig.f.SIMULATE_TIMER = false;
@@ -29,46 +24,20 @@ struct Replay {
     void run() {
         std::size_t delivered = 0;
         for (std::size_t k = 0; delivered < stream.size(); ++k) {
-            const std::size_t size = CHUNKS[k % std::size(CHUNKS)];
+            const std::size_t size = replayChunkSize(k);
             rig.serial.deliver(stream.substr(delivered, size));
             delivered = std::min(delivered + size, stream.size());
-            rig.clock.seconds += TICK;
+            rig.clock.seconds += REPLAY_TICK;
             rig.timer1.fire();
             rig.surface.ops.clear();
-            checkCycle(delivered);
+            log.afterCycle(rig.f, rig.clock.seconds - START, delivered);
         }
-    }
-
-    void checkCycle(std::size_t delivered) {
-        const form_VECTRIN& f = rig.f;
-        watch.observe(f.HEADING, delivered);
-        if (f.HEADING < 0 || f.HEADING > 359) outOfRange = true;
-        if (f.Frame_GPS_FAIL.visible && !failVisible)
-            failShows.push_back({rig.clock.seconds - START, f.HEADING});
-        failVisible = f.Frame_GPS_FAIL.visible;
-        for (; nextFix < fixes.size() && fixes[nextFix].offset + 82 <= delivered; ++nextFix)
-            if (fixes[nextFix].speed > 3) latestMovingCourse = fixes[nextFix].course;
-        if (latestMovingCourse >= 0 && f.HEADING != latestMovingCourse) ++laggingCycles;
-        gpsLabelSeen = gpsLabelSeen || f.Label_HDG.caption.starts_with("GPS");
-        if (f.Label_HDG.caption.starts_with("GPS") &&
-            f.Label_HDG.caption != "GPS " + zeroPadded(f.HEADING, 3) + " TRU")
-            labelMismatch = f.Label_HDG.caption;
     }
 
     TestRig rig;
     std::string stream;
     std::vector<CourseFix> fixes;
-    HeadingWatch watch;
-    bool outOfRange = false;
-    bool gpsLabelSeen = false;
-    std::string labelMismatch;
-    // Each time GPS FAIL appeared: seconds into the replay, and the heading then.
-    std::vector<std::pair<double, int>> failShows;
-    bool failVisible = false;
-    // Cycles whose heading was not the course of the latest complete moving fix.
-    int laggingCycles = 0;
-    std::size_t nextFix = 0;
-    int latestMovingCourse = -1;
+    ReplayLog log;
 };
 
 class EveryCapture : public ::testing::TestWithParam<std::string> {};
@@ -81,22 +50,15 @@ TEST_P(EveryCapture, TheHeadingFollowsTheMovingFixesAndNothingElse) {
     Replay replay(GetParam());
     replay.run();
     const std::vector<int> reference = movingCourses(replay.fixes);
-    EXPECT_TRUE(replay.watch.unexplained.empty())
-        << replay.watch.unexplained.size() << " unexplained, first "
-        << replay.watch.unexplained.front();
-    EXPECT_TRUE(isOrderedSubsequence(replay.watch.shown, reference));
-    EXPECT_EQ(std::set<int>(replay.watch.shown.begin(), replay.watch.shown.end()),
+    EXPECT_TRUE(replay.log.watch.unexplained.empty())
+        << replay.log.watch.unexplained.size() << " unexplained, first "
+        << replay.log.watch.unexplained.front();
+    EXPECT_TRUE(isOrderedSubsequence(replay.log.watch.shown, reference));
+    EXPECT_EQ(std::set<int>(replay.log.watch.shown.begin(), replay.log.watch.shown.end()),
               std::set<int>(reference.begin(), reference.end()));
     EXPECT_EQ(replay.rig.f.HEADING, reference.empty() ? 0 : reference.back());
-    EXPECT_FALSE(replay.outOfRange);
-    EXPECT_EQ(replay.labelMismatch, "");
-}
-
-std::string captureTestName(const ::testing::TestParamInfo<std::string>& capture) {
-    std::string name = capture.param.substr(0, capture.param.find('.'));
-    std::erase(name, '-');
-    std::erase(name, '_');
-    return name;
+    EXPECT_FALSE(replay.log.outOfRange);
+    EXPECT_EQ(replay.log.labelMismatch, "");
 }
 
 INSTANTIATE_TEST_SUITE_P(Captures, EveryCapture, ::testing::ValuesIn(captureNames()),
@@ -110,11 +72,11 @@ TEST(LongDrives, TheHeadingTakesEveryMovingCourseAcrossNorth) {
         Replay replay(name);
         replay.run();
         const std::vector<int> reference = movingCourses(replay.fixes);
-        EXPECT_EQ(replay.watch.shown, reference) << name;
-        EXPECT_GE(northCrossings(replay.watch.shown), 2) << name;
-        EXPECT_GT(replay.watch.shown.size(), 100u) << name;
-        EXPECT_EQ(replay.laggingCycles, 0) << name;
-        EXPECT_TRUE(replay.failShows.empty()) << name;
+        EXPECT_EQ(replay.log.watch.shown, reference) << name;
+        EXPECT_GE(northCrossings(replay.log.watch.shown), 2) << name;
+        EXPECT_GT(replay.log.watch.shown.size(), 100u) << name;
+        EXPECT_EQ(replay.log.laggingCycles, 0) << name;
+        EXPECT_TRUE(replay.log.failShows.empty()) << name;
     }
 }
 
@@ -129,8 +91,8 @@ TEST(CorruptedCapture, TheByteSlipSentencesNeverChangeTheHeading) {
         slips += sentenceFields(replay.stream, at).at(7) == "121007";
     ASSERT_EQ(slips, 3u);
     replay.run();
-    EXPECT_EQ(std::count(replay.watch.shown.begin(), replay.watch.shown.end(), 2), 0);
-    EXPECT_TRUE(replay.watch.unexplained.empty());
+    EXPECT_EQ(std::count(replay.log.watch.shown.begin(), replay.log.watch.shown.end(), 2), 0);
+    EXPECT_TRUE(replay.log.watch.unexplained.empty());
 }
 
 // The PinePhone modem starts without a fix and drops back to status V with
@@ -140,11 +102,11 @@ TEST(CorruptedCapture, TheByteSlipSentencesNeverChangeTheHeading) {
 TEST(StatusVCapture, GpsFailShowsWhileTheFixIsLostAndGoesWhenItReturns) {
     Replay replay("quectel-eg25-g.log");
     replay.run();
-    ASSERT_EQ(replay.failShows.size(), 2u);
-    EXPECT_EQ(replay.failShows[0].second, 0);
-    EXPECT_EQ(replay.failShows[1].second, 265);
+    ASSERT_EQ(replay.log.failShows.size(), 2u);
+    EXPECT_EQ(replay.log.failShows[0].second, 0);
+    EXPECT_EQ(replay.log.failShows[1].second, 265);
     EXPECT_FALSE(replay.rig.f.Frame_GPS_FAIL.visible);
-    EXPECT_TRUE(replay.watch.unexplained.empty());
+    EXPECT_TRUE(replay.log.watch.unexplained.empty());
 }
 
 // Course and speed under another talker ($INRMC, $INVTG) are not GPS sentences
@@ -154,12 +116,12 @@ TEST(OtherTalkerCapture, NeverSetsAHeadingAndGpsFailShowsAfterTenSeconds) {
     ASSERT_NE(replay.stream.find("$INRMC"), std::string::npos);
     ASSERT_NE(replay.stream.find("$INVTG"), std::string::npos);
     replay.run();
-    EXPECT_TRUE(replay.watch.shown.empty());
-    EXPECT_FALSE(replay.gpsLabelSeen);
+    EXPECT_TRUE(replay.log.watch.shown.empty());
+    EXPECT_FALSE(replay.log.gpsLabelSeen);
     EXPECT_EQ(replay.rig.f.HEADING, 0);
-    ASSERT_EQ(replay.failShows.size(), 1u);
-    EXPECT_GT(replay.failShows[0].first, 10);
-    EXPECT_LE(replay.failShows[0].first, 10 + TICK + 1e-6);
+    ASSERT_EQ(replay.log.failShows.size(), 1u);
+    EXPECT_GT(replay.log.failShows[0].first, 10);
+    EXPECT_LE(replay.log.failShows[0].first, 10 + REPLAY_TICK + 1e-6);
     EXPECT_TRUE(replay.rig.f.Frame_GPS_FAIL.visible);
 }
 

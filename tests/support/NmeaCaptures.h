@@ -4,6 +4,11 @@
 // course sentences of its own, sentence by sentence, that the heading shown by
 // the cycle is checked against.
 
+#include "core/Numbers.h"
+#include "core/form_VECTRIN.h"
+
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <cmath>
 #include <fstream>
@@ -20,6 +25,15 @@ inline const std::vector<std::string>& captureNames() {
         "bt451.log",    "bu353s4.log",     "bundg_zeus_9.log",   "com-1289.log",
         "garmin48.log", "haicom-305N.log", "humminbird-M37.log", "quectel-eg25-g.log"};
     return names;
+}
+
+// A test name for a capture: its file name without extension, dashes and
+// underscores ("bundg_zeus_9.log" -> "bundgzeus9").
+inline std::string captureTestName(const ::testing::TestParamInfo<std::string>& capture) {
+    std::string name = capture.param.substr(0, capture.param.find('.'));
+    std::erase(name, '-');
+    std::erase(name, '_');
+    return name;
 }
 
 // What the receiver sent: the capture byte for byte, without the lines that
@@ -154,4 +168,48 @@ public:
 private:
     std::vector<CourseFix> fixes_;
     int last_;
+};
+
+// Chunk sizes as a serial port hands text over, about 24 characters per 50 ms
+// tick on average: 4800 baud. A replay delivers one chunk per tick.
+inline std::size_t replayChunkSize(std::size_t k) {
+    constexpr std::size_t sizes[] = {1, 7, 24, 13, 64, 3, 31, 48};
+    return sizes[k % std::size(sizes)];
+}
+inline constexpr double REPLAY_TICK = 0.05;
+
+// What a replay saw of the heading, its label and the GPS watch after each cycle.
+class ReplayLog {
+public:
+    explicit ReplayLog(const std::vector<CourseFix>& fixes) : watch(fixes, 0), fixes_(fixes) {}
+
+    void afterCycle(const form_VECTRIN& f, double secondsIntoReplay, std::size_t delivered) {
+        watch.observe(f.HEADING, delivered);
+        if (f.HEADING < 0 || f.HEADING > 359) outOfRange = true;
+        if (f.Frame_GPS_FAIL.visible && !failVisible_)
+            failShows.push_back({secondsIntoReplay, f.HEADING});
+        failVisible_ = f.Frame_GPS_FAIL.visible;
+        for (; nextFix_ < fixes_.size() && fixes_[nextFix_].offset + 82 <= delivered; ++nextFix_)
+            if (fixes_[nextFix_].speed > 3) latestMovingCourse_ = fixes_[nextFix_].course;
+        if (latestMovingCourse_ >= 0 && f.HEADING != latestMovingCourse_) ++laggingCycles;
+        const std::string& label = f.Label_HDG.caption;
+        gpsLabelSeen = gpsLabelSeen || label.starts_with("GPS");
+        if (label.starts_with("GPS") && label != "GPS " + zeroPadded(f.HEADING, 3) + " TRU")
+            labelMismatch = label;
+    }
+
+    HeadingWatch watch;
+    bool outOfRange = false;
+    bool gpsLabelSeen = false;
+    std::string labelMismatch;
+    // Each time GPS FAIL appeared: seconds into the replay, and the heading then.
+    std::vector<std::pair<double, int>> failShows;
+    // Cycles whose heading was not the course of the latest complete moving fix.
+    int laggingCycles = 0;
+
+private:
+    const std::vector<CourseFix>& fixes_;
+    bool failVisible_ = false;
+    std::size_t nextFix_ = 0;
+    int latestMovingCourse_ = -1;
 };
