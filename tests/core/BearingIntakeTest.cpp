@@ -57,7 +57,7 @@ TEST_F(BearingIntake, MaxvectorFollowsThePeakOfTheSums) {
     EXPECT_EQ(f.MAXVECTOR, 50);
 }
 
-TEST(LastBearingText, ShowsThreeDigitsForWholeBearings) {
+TEST(LastBearingText, ShowsThreeDigitsForWholeBearingsAndTheLastCharactersOfOthers) {
     EXPECT_EQ(lastBearingText(0), "LAST BRG : 000");
     EXPECT_EQ(lastBearingText(7), "LAST BRG : 007");
     EXPECT_EQ(lastBearingText(9), "LAST BRG : 009");
@@ -66,9 +66,7 @@ TEST(LastBearingText, ShowsThreeDigitsForWholeBearings) {
     EXPECT_EQ(lastBearingText(100), "LAST BRG : 100");
     EXPECT_EQ(lastBearingText(359), "LAST BRG : 359");
     EXPECT_EQ(lastBearingText(720), "LAST BRG : 720");
-}
-
-TEST(LastBearingText, KeepsTheLastCharactersOfOddValues) {
+    // Other values keep the last characters of their text.
     EXPECT_EQ(lastBearingText(4.5f), "LAST BRG : 005");
     EXPECT_EQ(lastBearingText(-5), "LAST BRG : 005");
     EXPECT_EQ(lastBearingText(-45), "LAST BRG : 005");

@@ -39,6 +39,11 @@ struct Compass : ::testing::Test {
         f.GPS_BUFFER = buffer;
         COMPASS(f);
     }
+    // The heading after a complete RMC sentence with these fields.
+    int headingFrom(const std::string& speed, const std::string& course) {
+        compass(rmc(speed, course) + FOLLOWING);
+        return f.HEADING;
+    }
     // A stop leaves the buffer, the heading, the label and the frames alone.
     void expectIgnored(const std::string& buffer) {
         const Integer heading = f.HEADING;
@@ -129,21 +134,15 @@ TEST_F(Compass, CourseAndSpeedOutsideTheirLimitsRejectTheSentence) {
 }
 
 TEST_F(Compass, ValuesAreTruncatedTowardZeroBeforeTheLimits) {
-    compass(rmc("012.4", "359.9") + FOLLOWING);
-    EXPECT_EQ(f.HEADING, 359);
-    compass(rmc("300.9", "045.0") + FOLLOWING);
-    EXPECT_EQ(f.HEADING, 45);
-    compass(rmc("12", "-0.5") + FOLLOWING);
-    EXPECT_EQ(f.HEADING, 0);
+    EXPECT_EQ(headingFrom("012.4", "359.9"), 359);
+    EXPECT_EQ(headingFrom("300.9", "045.0"), 45);
+    EXPECT_EQ(headingFrom("12", "-0.5"), 0);
 }
 
 TEST_F(Compass, FieldsWithLettersAreReadAsFarAsTheirNumberGoes) {
-    compass(rmc("12.0", "12X") + FOLLOWING);
-    EXPECT_EQ(f.HEADING, 12);
-    compass(rmc("9 9", "1 23.4") + FOLLOWING);
-    EXPECT_EQ(f.HEADING, 123);
-    compass(rmc("12.0", "N") + FOLLOWING);
-    EXPECT_EQ(f.HEADING, 0);
+    EXPECT_EQ(headingFrom("12.0", "12X"), 12);
+    EXPECT_EQ(headingFrom("9 9", "1 23.4"), 123);
+    EXPECT_EQ(headingFrom("12.0", "N"), 0);
 }
 
 TEST_F(Compass, WithVariationOnTheLabelShowsTheDialogsMagneticHeading) {
