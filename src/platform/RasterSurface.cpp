@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <utility>
 
 namespace {
@@ -18,6 +19,14 @@ namespace {
 constexpr double INCHES_PER_METRE = 1.0 / 0.0254;
 // The dotted line style: this many pixels on, then as many off, along the line.
 constexpr int DOT_RUN = 3;
+// A thin line reports what it changed in boxes of this many steps, so that a
+// long slanted line changes a chain of small boxes rather than one large one.
+constexpr std::int64_t REPORT_RUN = 32;
+// Thin circle outlines up to this radius in pixels are drawn by the own loop;
+// larger ones by QPainter, whose clipping skips the arc outside the buffer.
+// The choice depends on the circle alone, so drawing it again takes the same
+// way and sets the same pixels.
+constexpr int LOOP_CIRCLE_LIMIT = 2048;
 
 std::int64_t ceilDiv(std::int64_t numerator, std::int64_t positiveDivisor) {
     const std::int64_t q = numerator / positiveDivisor;
@@ -58,6 +67,17 @@ struct LineSteps {
         const std::int64_t last = ceilDiv(2 * du * (qHigh + 1) - du, 2 * adv) - 1;
         return {first, last};
     }
+
+    // The minor axis offset of pixel i.
+    std::int64_t minorAt(std::int64_t i) const {
+        return du == 0 ? 0 : (2 * i * adv + du) / (2 * du);
+    }
+
+    QPoint pixelAt(std::int64_t i) const {
+        const auto u = static_cast<int>(u0 + i);
+        const auto v = static_cast<int>(v0 + sv * minorAt(i));
+        return steep ? QPoint(v, u) : QPoint(u, v);
+    }
 };
 
 // The pixels of the box with corners a and b, both included.
@@ -65,6 +85,43 @@ QRect spanning(QPoint a, QPoint b) {
     return {QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
             QPoint(std::max(a.x(), b.x()), std::max(a.y(), b.y()))};
 }
+
+// Sets pixels of a buffer to one colour and keeps the box of those that were
+// another colour before.
+class PixelSetter {
+public:
+    PixelSetter(QImage& image, QRgb colour)
+        : bits_(image.bits()), stride_(image.bytesPerLine()), colour_(colour) {}
+
+    void set(std::int64_t x, std::int64_t y) {
+        QRgb& pixel = reinterpret_cast<QRgb*>(bits_ + y * stride_)[x];
+        if (pixel == colour_) return;
+        pixel = colour_;
+        left_ = std::min(left_, x);
+        right_ = std::max(right_, x);
+        top_ = std::min(top_, y);
+        bottom_ = std::max(bottom_, y);
+    }
+
+    // The box of the pixels changed since the last call.
+    QRect takeChanged() {
+        if (left_ > right_) return {};
+        const QRect changed(QPoint(static_cast<int>(left_), static_cast<int>(top_)),
+                            QPoint(static_cast<int>(right_), static_cast<int>(bottom_)));
+        left_ = top_ = std::numeric_limits<std::int64_t>::max();
+        right_ = bottom_ = std::numeric_limits<std::int64_t>::min();
+        return changed;
+    }
+
+private:
+    uchar* bits_;
+    qsizetype stride_;
+    QRgb colour_;
+    std::int64_t left_ = std::numeric_limits<std::int64_t>::max();
+    std::int64_t top_ = std::numeric_limits<std::int64_t>::max();
+    std::int64_t right_ = std::numeric_limits<std::int64_t>::min();
+    std::int64_t bottom_ = std::numeric_limits<std::int64_t>::min();
+};
 
 } // namespace
 
@@ -76,7 +133,7 @@ RasterSurface::RasterSurface(double dpi, int widthPx, int heightPx)
     fill();
 }
 
-void RasterSurface::setRefreshHandler(std::function<void(const QRect&)> handler) {
+void RasterSurface::setRefreshHandler(std::function<void(const QRegion&)> handler) {
     onRefresh_ = std::move(handler);
 }
 
@@ -102,7 +159,7 @@ void RasterSurface::fill() {
 }
 
 void RasterSurface::markDirty(const QRect& area) {
-    dirty_ |= area & image_.rect();
+    dirty_.add(area & image_.rect());
 }
 
 void RasterSurface::clear() {
@@ -132,28 +189,41 @@ void RasterSurface::thinLine(QPoint from, QPoint to, bool dotted) {
     const std::int64_t last = std::min({line.du, uSize - 1 - line.u0, vLast});
     if (first > last) return;
 
+    // The loop walks the buffer by offsets: one step along u each pixel, one
+    // along v whenever the rounded minor coordinate moves on.
+    auto* const pixels = reinterpret_cast<QRgb*>(image_.bits());
+    const std::int64_t row = image_.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
+    const std::int64_t uStep = line.steep ? row : 1;
+    const std::int64_t vStep = line.sv * (line.steep ? 1 : row);
+    const QPoint start = line.pixelAt(first);
+    std::int64_t offset = start.y() * row + start.x();
     const QRgb colour = toRgb(pen.foreColour);
-    uchar* bits = image_.bits();
-    const qsizetype stride = image_.bytesPerLine();
     const std::int64_t twiceDu = 2 * std::max(line.du, std::int64_t{1});
-    std::int64_t numerator = 2 * first * line.adv + line.du;
-    std::int64_t q = numerator / twiceDu;
-    std::int64_t r = numerator % twiceDu;
-    for (std::int64_t i = first; i <= last; ++i) {
-        if (!dotted || (i / DOT_RUN) % 2 == 0) {
-            const std::int64_t u = line.u0 + i;
-            const std::int64_t v = line.v0 + line.sv * q;
-            const std::int64_t x = line.steep ? v : u;
-            const std::int64_t y = line.steep ? u : v;
-            reinterpret_cast<QRgb*>(bits + y * stride)[x] = colour;
+    std::int64_t r = (2 * first * line.adv + line.du) % twiceDu;
+    int dotPhase = static_cast<int>(first % (2 * DOT_RUN));
+    for (std::int64_t runStart = first; runStart <= last; runStart += REPORT_RUN) {
+        const std::int64_t runEnd = std::min(last, runStart + REPORT_RUN - 1);
+        std::int64_t firstChanged = -1;
+        std::int64_t lastChanged = -1;
+        for (std::int64_t i = runStart; i <= runEnd; ++i) {
+            if ((!dotted || dotPhase < DOT_RUN) && pixels[offset] != colour) {
+                pixels[offset] = colour;
+                if (firstChanged < 0) firstChanged = i;
+                lastChanged = i;
+            }
+            if (++dotPhase == 2 * DOT_RUN) dotPhase = 0;
+            offset += uStep;
+            r += 2 * line.adv;
+            if (r >= twiceDu) {
+                r -= twiceDu;
+                offset += vStep;
+            }
         }
-        r += 2 * line.adv;
-        if (r >= twiceDu) {
-            r -= twiceDu;
-            ++q;
-        }
+        // Along a line both coordinates move one way only, so the first and
+        // the last pixel changed span every pixel changed between them.
+        if (firstChanged >= 0)
+            markDirty(spanning(line.pixelAt(firstChanged), line.pixelAt(lastChanged)));
     }
-    markDirty(spanning(from, to));
 }
 
 void RasterSurface::paintedLine(QPoint from, QPoint to) {
@@ -169,6 +239,49 @@ void RasterSurface::paintedLine(QPoint from, QPoint to) {
 void RasterSurface::circle(Single x, Single y, Single radius) {
     const QPoint centre = toPixel(x, y);
     const int r = std::abs(toPixel(radius));
+    if (pen.lineWidth <= 1 && pen.fillStyle == FillStyle::Transparent && r <= LOOP_CIRCLE_LIMIT)
+        thinCircle(centre, r);
+    else
+        paintedCircle(centre, r);
+}
+
+// The midpoint circle: for each step along one eighth of the outline the
+// pixel nearest to the true circle, mirrored into the other seven.
+void RasterSurface::thinCircle(QPoint centre, int radius) {
+    const QRect buffer = image_.rect();
+    if (!buffer.intersects(
+            QRect(centre.x() - radius, centre.y() - radius, 2 * radius + 1, 2 * radius + 1)))
+        return;
+    PixelSetter pixels(image_, toRgb(pen.foreColour));
+    auto plot = [&](int px, int py) {
+        if (buffer.contains(px, py)) pixels.set(px, py);
+    };
+    const int cx = centre.x();
+    const int cy = centre.y();
+    int x = radius;
+    int y = 0;
+    int error = 1 - radius;
+    while (x >= y) {
+        plot(cx + x, cy + y);
+        plot(cx + y, cy + x);
+        plot(cx - y, cy + x);
+        plot(cx - x, cy + y);
+        plot(cx - x, cy - y);
+        plot(cx - y, cy - x);
+        plot(cx + y, cy - x);
+        plot(cx + x, cy - y);
+        ++y;
+        if (error < 0) {
+            error += 2 * y + 1;
+        } else {
+            --x;
+            error += 2 * (y - x) + 1;
+        }
+    }
+    markDirty(pixels.takeChanged());
+}
+
+void RasterSurface::paintedCircle(QPoint centre, int r) {
     QPainter painter(&image_);
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(QPen(toQColor(pen.foreColour), std::max(pen.lineWidth, 1)));
@@ -196,8 +309,8 @@ void RasterSurface::print(const std::string& text) {
 
 void RasterSurface::refresh() {
     if (dirty_.isEmpty()) return;
-    const QRect area = std::exchange(dirty_, QRect());
-    if (onRefresh_) onRefresh_(area);
+    const QRegion changed = dirty_.take();
+    if (onRefresh_) onRefresh_(changed);
 }
 
 TwipsSize RasterSurface::clientSize() const {

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "display/DrawingSurface.h"
+#include "platform/DirtyRegion.h"
 
 #include <QImage>
 #include <QPoint>
 #include <QRect>
+#include <QRegion>
 
 #include <functional>
 
@@ -13,9 +15,12 @@ class SurfaceHost;
 // The drawing surface as a persistent back buffer in memory. Every operation
 // maps twips to pixels through the same rounding, so drawing an element again
 // in the background colour erases exactly the pixels it set. One-pixel lines
-// are drawn by a line loop of its own into the buffer's scanlines; wider lines,
-// circles and text go through QPainter without antialiasing. Works without a
-// window: refresh then only forgets what was drawn.
+// and one-pixel circle outlines are drawn by loops of their own into the
+// buffer's scanlines; wider lines, filled and wide circles and text go through
+// QPainter without antialiasing. Refresh hands on only what changed since the
+// previous one: the own loops count a pixel only when they change it, so an
+// element drawn again over itself adds nothing. Works without a window:
+// refresh then only forgets what was drawn.
 class RasterSurface : public DrawingSurface {
 public:
     // dpi: logical dots per inch of the screen (96 gives 15 twips per pixel).
@@ -23,8 +28,8 @@ public:
 
     // The window that shows the buffer; null: none (window size = client size).
     void setHost(SurfaceHost* host) { host_ = host; }
-    // Called by refresh with the area drawn since the previous refresh.
-    void setRefreshHandler(std::function<void(const QRect&)> handler);
+    // Called by refresh with the area changed since the previous refresh.
+    void setRefreshHandler(std::function<void(const QRegion&)> handler);
 
     // A new buffer size in pixels; what fits of the old content is kept and the
     // rest takes the back colour.
@@ -52,11 +57,13 @@ private:
     void markDirty(const QRect& area);
     void thinLine(QPoint from, QPoint to, bool dotted);
     void paintedLine(QPoint from, QPoint to);
+    void thinCircle(QPoint centre, int radius);
+    void paintedCircle(QPoint centre, int radius);
 
     double twipsPerPixel_;
     QImage image_;
     Colour back_ = 0;
-    QRect dirty_;
+    DirtyRegion dirty_;
     SurfaceHost* host_ = nullptr;
-    std::function<void(const QRect&)> onRefresh_;
+    std::function<void(const QRegion&)> onRefresh_;
 };

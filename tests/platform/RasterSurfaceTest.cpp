@@ -2,10 +2,15 @@
 #include "platform/QtColours.h"
 #include "platform/SurfaceHost.h"
 
+#include <QRegion>
+
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <limits>
 #include <random>
+#include <set>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -197,13 +202,53 @@ TEST_F(Surface, ACircleOutlineLeavesTheInsideAndAFilledCircleFillsIt) {
 }
 
 TEST_F(Surface, ACircleDrawnAgainInTheBackColourErasesItsOutline) {
-    for (const int width : {1, 2}) {
-        s.pen.lineWidth = width;
+    std::mt19937 rng(13);
+    std::uniform_real_distribution<float> pos(-300, 3300), radius(0, 2500);
+    for (int n = 0; n < 200; ++n) {
+        const Single x = pos(rng), y = pos(rng);
+        // The markers' radii among them, some circles reaching past the edges.
+        const Single r = n % 4 == 0 ? 50 : n % 4 == 1 ? 75 : radius(rng);
+        for (const int width : {1, 2}) {
+            s.pen.lineWidth = width;
+            s.pen.foreColour = INK;
+            s.circle(x, y, r);
+            s.pen.foreColour = BACK;
+            s.circle(x, y, r);
+            ASSERT_EQ(countPixels(s, INK), 0) << x << "," << y << " r " << r << " width " << width;
+        }
+    }
+}
+
+// The thin outline: every pixel within half a pixel of the true circle, a
+// closed ring (the inside cannot be left without crossing it), reaching the
+// radius on all four sides.
+TEST(RasterSurfaceCircle, AThinOutlineIsAClosedRingOnTheCircle) {
+    for (int r = 0; r <= 60; ++r) {
+        SCOPED_TRACE(r);
+        RasterSurface s(DPI, 140, 140);
+        s.setBackColour(BACK);
         s.pen.foreColour = INK;
-        s.circle(1234, 987, 751);
-        s.pen.foreColour = BACK;
-        s.circle(1234, 987, 751);
-        EXPECT_EQ(countPixels(s, INK), 0) << width;
+        s.circle(70 * 15, 70 * 15, static_cast<Single>(r * 15));
+        for (int y = 0; y < 140; ++y)
+            for (int x = 0; x < 140; ++x)
+                if (at(s, x, y) == INK) {
+                    ASSERT_LE(std::abs(std::hypot(x - 70, y - 70) - r), 0.5) << x << "," << y;
+                }
+        EXPECT_EQ(inkedArea(s), QRect(70 - r, 70 - r, 2 * r + 1, 2 * r + 1));
+        if (r < 2) continue;
+        std::vector<QPoint> open{QPoint(70, 70)};
+        std::set<std::pair<int, int>> seen{{70, 70}};
+        while (!open.empty()) {
+            const QPoint p = open.back();
+            open.pop_back();
+            ASSERT_TRUE(std::abs(p.x() - 70) < r && std::abs(p.y() - 70) < r)
+                << "leaked at " << p.x() << "," << p.y();
+            for (const QPoint step : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
+                const QPoint q = p + step;
+                if (at(s, q.x(), q.y()) == BACK && seen.insert({q.x(), q.y()}).second)
+                    open.push_back(q);
+            }
+        }
     }
 }
 
@@ -232,28 +277,134 @@ TEST_F(Surface, PrintDrawsTextFromTheTopLeftCornerWithoutBackground) {
     EXPECT_EQ(countPixels(s, INK) + countPixels(s, BACK), 200 * 150); // no antialiasing
 }
 
-TEST_F(Surface, RefreshReportsTheAreaDrawnSinceTheLastOne) {
-    std::vector<QRect> reports;
-    s.setRefreshHandler([&](const QRect& r) { reports.push_back(r); });
-    s.refresh(); // the initial fill
-    ASSERT_EQ(reports.size(), 1u);
-    EXPECT_EQ(reports[0], QRect(0, 0, 200, 150));
+// The surface with a refresh handler that keeps what each refresh reported.
+struct Refreshing : Surface {
+    std::vector<QRegion> reports;
+    void SetUp() override {
+        Surface::SetUp();
+        s.setRefreshHandler([this](const QRegion& r) { reports.push_back(r); });
+        s.refresh(); // the initial fill
+        reports.clear();
+    }
+    // Refreshes and returns what was reported: empty when nothing was.
+    QRegion refreshed() {
+        const std::size_t before = reports.size();
+        s.refresh();
+        return reports.size() > before ? reports.back() : QRegion();
+    }
+};
 
-    s.refresh();
-    EXPECT_EQ(reports.size(), 1u); // nothing drawn, nothing reported
+int pixelCount(const QRegion& region) {
+    int n = 0;
+    for (const QRect& r : region)
+        n += r.width() * r.height();
+    return n;
+}
 
-    s.line(300, 450, 300, 150);   // (20,30)-(40,40)
-    s.line(1500, 1500, -60, -60); // (100,100)-(96,96)
-    s.refresh();
-    ASSERT_EQ(reports.size(), 2u);
-    EXPECT_TRUE(reports[1].contains(inkedArea(s)));
-    EXPECT_EQ(reports[1], QRect(QPoint(20, 30), QPoint(100, 100)));
+TEST_F(Refreshing, TheFirstRefreshReportsTheWholeBufferAndAQuietOneNothing) {
+    RasterSurface fresh(DPI, 200, 150);
+    std::vector<QRegion> got;
+    fresh.setRefreshHandler([&](const QRegion& r) { got.push_back(r); });
+    fresh.refresh();
+    ASSERT_EQ(got.size(), 1u);
+    EXPECT_EQ(got[0], QRegion(0, 0, 200, 150));
+    fresh.refresh();
+    EXPECT_EQ(got.size(), 1u);
+}
 
-    s.circle(1500, 750, 150);
-    s.refresh();
-    ASSERT_EQ(reports.size(), 3u);
-    EXPECT_TRUE(reports[2].contains(QRect(90, 40, 21, 21)));
-    EXPECT_LE(reports[2].width(), 27);
+TEST_F(Refreshing, RedrawingWhatIsAlreadyThereReportsNoChange) {
+    // Elements apart from each other, so that none draws over another.
+    auto drawAll = [this] {
+        s.pen.lineStyle = LineStyle::Solid;
+        line(75, 75, 2175, 525, INK);     // shallow, (5,5) to (150,40)
+        line(2850, 150, -300, 1950, INK); // steep, (190,10) to (170,140)
+        line(0, 2220, 2985, 0, INK);      // across the whole buffer
+        s.pen.lineStyle = LineStyle::Dotted;
+        line(150, 900, 1650, 1050, OTHER); // (10,60) to (120,130)
+        s.pen.lineStyle = LineStyle::Solid;
+        s.pen.foreColour = OTHER;
+        s.circle(1500, 1500, 75); // the DF marker
+        s.circle(600, 300, 50);   // the cursor marker
+    };
+    drawAll();
+    EXPECT_FALSE(refreshed().isEmpty());
+    const QImage before = s.image();
+    drawAll();
+    EXPECT_TRUE(refreshed().isEmpty());
+    EXPECT_EQ(s.image(), before);
+}
+
+// Random lines, circles and text over a busy picture: every pixel that differs
+// after a refresh from what it was before lies in the reported region.
+TEST_F(Refreshing, TheReportedRegionCoversEveryChangedPixel) {
+    std::mt19937 rng(5);
+    std::uniform_real_distribution<float> pos(-600, 3600), off(-2500, 2500), radius(-200, 1500);
+    std::uniform_int_distribution<int> pick(0, 7);
+    const Colour colours[] = {INK, OTHER, BACK, 0x808080};
+    for (int round = 0; round < 60; ++round) {
+        const QImage before = s.image();
+        for (int n = 0; n < 8; ++n) {
+            s.pen.foreColour = colours[pick(rng) % 4];
+            s.pen.fillColour = colours[pick(rng) % 4];
+            s.pen.lineWidth = pick(rng) < 6 ? 1 : 2;
+            s.pen.lineStyle = pick(rng) % 2 ? LineStyle::Dotted : LineStyle::Solid;
+            s.pen.fillStyle = pick(rng) == 0 ? FillStyle::Solid : FillStyle::Transparent;
+            const int kind = pick(rng);
+            if (kind < 5) {
+                s.line(pos(rng), pos(rng), off(rng), off(rng));
+            } else if (kind < 7) {
+                s.circle(pos(rng), pos(rng), radius(rng));
+            } else {
+                s.pen.font = Font{"arial", 10, true, false};
+                s.pen.textX = pos(rng);
+                s.pen.textY = pos(rng);
+                s.print("N 123");
+            }
+        }
+        const QRegion region = refreshed();
+        for (int y = 0; y < before.height(); ++y)
+            for (int x = 0; x < before.width(); ++x)
+                if (before.pixel(x, y) != s.image().pixel(x, y)) {
+                    ASSERT_TRUE(region.contains(QPoint(x, y)))
+                        << "round " << round << " pixel " << x << "," << y;
+                }
+    }
+}
+
+TEST_F(Refreshing, TwoSmallChangesFarApartReportLittleMoreThanThemselves) {
+    // The old and the new place of the DF marker, in opposite corners.
+    s.circle(150, 150, 75);
+    s.circle(2850, 2100, 75);
+    const QRegion region = refreshed();
+    EXPECT_TRUE(region.contains(QRect(5, 5, 11, 11)));
+    EXPECT_TRUE(region.contains(QRect(185, 135, 11, 11)));
+    EXPECT_LE(pixelCount(region), 2 * 11 * 11);
+    EXPECT_FALSE(region.contains(QPoint(100, 75)));
+}
+
+// A long slanted line changes a chain of small boxes, not its whole box.
+TEST_F(Refreshing, ASlantedLineReportsANarrowBandAlongIt) {
+    RasterSurface wide(DPI, 1200, 1000);
+    QRegion region;
+    wide.setRefreshHandler([&](const QRegion& r) { region = r; });
+    wide.refresh();
+    wide.pen.foreColour = INK;
+    wide.line(150, 150, 14000, 13000); // (10,10) to (943,877)
+    wide.refresh();
+    EXPECT_TRUE(region.contains(QPoint(10, 10)));
+    EXPECT_TRUE(region.contains(QPoint(943, 877)));
+    EXPECT_LT(pixelCount(region), 934 * 868 / 8);
+}
+
+TEST_F(Refreshing, OnlyTheChangedPartOfALineIsReported) {
+    line(150, 750, 2700, 0, INK); // row 50, x 10..190
+    refreshed();
+    line(150, 750, 2700, 0, INK);
+    line(1500, 750, 0, 0, OTHER); // one pixel in its middle
+    line(150, 750, 2700, 0, INK); // and back
+    const QRegion region = refreshed();
+    EXPECT_TRUE(region.contains(QPoint(100, 50)));
+    EXPECT_LE(pixelCount(region), 2);
 }
 
 struct RecordingHost : SurfaceHost {
