@@ -1,5 +1,6 @@
 #include "platform/QtSerialPort.h"
 
+#include "platform/SerialOpenFailure.h"
 #include "platform/SettingsFolder.h"
 
 #include <QFileInfo>
@@ -15,28 +16,6 @@ constexpr int FIRST_PORT = 1;
 constexpr int LAST_PORT = 8;
 constexpr int DEVICE_WATCH_MS = 500;
 constexpr std::array<qint32, 4> BAUD_RATES{1200, 2400, 4800, 9600};
-
-std::string portLabel(int number) {
-    return "COM" + std::to_string(number);
-}
-
-// Why the port could not be opened, in the operator's words.
-std::string openFailure(const QSerialPort& port) {
-    const QString detail = port.errorString();
-    switch (port.error()) {
-    case QSerialPort::DeviceNotFoundError:
-        return "No such file or directory";
-    case QSerialPort::PermissionError:
-        if (detail.contains(QLatin1String("lock"), Qt::CaseInsensitive) ||
-            detail.contains(QLatin1String("busy"), Qt::CaseInsensitive))
-            return "in use";
-        return "Permission denied";
-    case QSerialPort::OpenError:
-        return "in use";
-    default:
-        return detail.toStdString();
-    }
-}
 
 bool meansDeviceLost(QSerialPort::SerialPortError error) {
     return error == QSerialPort::ReadError || error == QSerialPort::ResourceError ||
@@ -120,7 +99,7 @@ void QtSerialPort::openDevice() {
     port_.setStopBits(QSerialPort::OneStop);
     port_.setFlowControl(QSerialPort::NoFlowControl);
     if (!port_.open(QIODevice::ReadOnly))
-        throw SerialPortError(portLabel(portNumber_) + ": " + openFailure(port_));
+        throw SerialPortError(openFailureText(portNumber_, port_.error(), port_.errorString()));
 }
 
 // A vanished device makes every read fail at once; the port is closed from

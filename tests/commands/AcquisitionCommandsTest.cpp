@@ -219,11 +219,11 @@ struct PortFailure : Acquisition {
     void SetUp() override {
         f.Label_COMM.caption = "COM1 @ 4800 BAUD";
         rig.serial.failOpen = true;
-        rig.serial.failReason = "COM1: Permission denied";
+        rig.serial.failReason = "COM1: NO ACCESS";
     }
     void expectLeftOff() {
         EXPECT_FALSE(rig.serial.isOpen());
-        EXPECT_EQ(f.Label_COMM.caption, "COM1: Permission denied");
+        EXPECT_EQ(f.Label_COMM.caption, "COM1: NO ACCESS");
         EXPECT_EQ(f.CmdButton_ACQUIRE.caption, ACQUIRE_OFF);
         EXPECT_FALSE(f.DF_TIMER);
         EXPECT_FALSE(f.COM_TIMEOUT_TIMER);
@@ -248,9 +248,9 @@ TEST_F(PortFailure, AcquireShowsWhyAndPressingAgainOnceFixedOpensAndRestoresTheL
     CmdButton_TEST_Click(f);
     EXPECT_THROW(CmdButton_ACQUIRE_Click(f), SerialPortError);
     expectLeftOff();
-    rig.serial.failReason = "COM1: No such file or directory";
+    rig.serial.failReason = "COM1: NOT FOUND";
     EXPECT_THROW(CmdButton_ACQUIRE_Click(f), SerialPortError);
-    EXPECT_EQ(f.Label_COMM.caption, "COM1: No such file or directory");
+    EXPECT_EQ(f.Label_COMM.caption, "COM1: NOT FOUND");
     rig.serial.failOpen = false;
     CmdButton_ACQUIRE_Click(f);
     EXPECT_TRUE(rig.serial.isOpen());

@@ -141,7 +141,7 @@ TEST_F(SerialOnPty, OpenFailuresCarryAReasonTheOperatorCanRead) {
         port.open();
         FAIL() << "a missing device opened";
     } catch (const SerialPortError& e) {
-        EXPECT_STREQ(e.what(), "COM3: No such file or directory");
+        EXPECT_STREQ(e.what(), "COM3: NOT FOUND");
     }
     EXPECT_FALSE(port.isOpen());
 

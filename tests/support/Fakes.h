@@ -41,7 +41,7 @@ public:
     int port = 1;
     std::string settings = "4800,n,8,1";
     bool failOpen = false;
-    std::string failReason = "No such file or directory";
+    std::string failReason = "COM1: NOT FOUND";
     int opens = 0;
 
 private:
