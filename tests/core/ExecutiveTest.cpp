@@ -1,5 +1,4 @@
 #include "core/Executive.h"
-#include "core/Captions.h"
 #include "support/TestRig.h"
 
 #include <gtest/gtest.h>
@@ -78,25 +77,6 @@ TEST(Timer1Tick, EndsTheLockOutAndRunsACycleThatReArmsTheTimer) {
     ASSERT_FALSE(rig.surface.ops.empty());
     EXPECT_EQ(rig.surface.ops.back().kind, DrawOp::Refresh);
     EXPECT_EQ(rig.f.Label_TIME.caption, "TIME : 10:00:00 AM");
-}
-
-TEST(StartUp, SetsTheDocumentedStartValues) {
-    TestRig rig;
-    const form_VECTRIN& f = rig.f;
-    EXPECT_EQ(f.SECTOR_WIDTH, 4);
-    EXPECT_TRUE(f.NEWAZIMUTH);
-    EXPECT_TRUE(f.NEWCURSOR);
-    EXPECT_EQ(f.RINGCOUNT, 1);
-    EXPECT_TRUE(f.DF_TIMER);
-    EXPECT_TRUE(f.SIMULATE_TIMER);
-    EXPECT_EQ(f.DF_TIME, 36000);
-    EXPECT_EQ(f.ROLLOVER, 36000);
-    EXPECT_EQ(f.GPS_TIME, 36000);
-    EXPECT_EQ(f.WIN_SIZE, 1);
-    EXPECT_EQ(f.FOCUS, 2.5f);
-    EXPECT_EQ(f.DECAY_FRACTION, 0.9f);
-    EXPECT_EQ(f.CmdButton_ACQUIRE.caption, ACQUIRE_ON);
-    EXPECT_EQ(f.CmdButton_TEST.caption, TEST_ON);
 }
 
 } // namespace

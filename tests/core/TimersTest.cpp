@@ -1,5 +1,5 @@
-#include "core/Captions.h"
 #include "core/Timers.h"
+#include "core/Captions.h"
 #include "support/TestRig.h"
 
 #include <gtest/gtest.h>
@@ -45,12 +45,6 @@ TEST_F(Timers, SerialWatchLeavesTheFrameHiddenWhileEverythingIsHidden) {
     EXPECT_FALSE(f.Label_COM_TIMEOUT.visible);
 }
 
-TEST_F(Timers, SerialWatchIsIdleWhileThePortIsNotWatched) {
-    f.COM_TIMEOUT_TIMER = false;
-    at(40000.0);
-    EXPECT_FALSE(f.Label_COM_TIMEOUT.visible);
-}
-
 TEST_F(Timers, TotalTimeShowsFourDigitsThenALeadingBlankFromOneThousand) {
     f.ACQTIME = 0;
     f.DF_TIME = 36000;
@@ -65,14 +59,6 @@ TEST_F(Timers, TotalTimeShowsFourDigitsThenALeadingBlankFromOneThousand) {
     at(36008.5);
     EXPECT_EQ(f.Label_TOTAL_TIME.caption, "TOTAL TIME :  1000");
     EXPECT_EQ(f.DF_TIME, 36008);
-}
-
-TEST_F(Timers, AcquisitionTimeStandsStillWhileAcquisitionIsOff) {
-    f.DF_TIMER = false;
-    f.ACQTIME = 12;
-    at(36100.0);
-    EXPECT_EQ(f.ACQTIME, 12);
-    EXPECT_EQ(f.Label_TOTAL_TIME.caption, "TOTAL TIME : 0000");
 }
 
 TEST_F(Timers, MidnightRolloverKeepsElapsedTimesRight) {
@@ -157,12 +143,6 @@ TEST_F(Decay, ReadsTheIntervalAndFractionWhenItUsesThem) {
     rig.settings.decayFractionTag = "0.95";
     at(36005.0);
     EXPECT_FLOAT_EQ(f.BRG_HIST[90], 0.95f * 8);
-}
-
-TEST_F(Decay, IsOffWhileTheDecayClockDoesNotRun) {
-    f.DECAY_TIMER = false;
-    at(36100.0);
-    EXPECT_EQ(f.BRG_HIST[90], 8);
 }
 
 struct GpsWatch : Timers {
