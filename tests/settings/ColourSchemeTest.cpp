@@ -1,149 +1,67 @@
-#include "settings/ColourScheme.h"
-
 #include "ProgramRig.h"
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace {
 
-struct ColourScheme : DialogOpen {
-    int refreshes() const { return rig.refreshes(); }
-};
+using ColourScheme = DialogOpen;
 
-// The 18 labels that show legend text and the 23 buttons of the main window.
-std::vector<Control*> legendLabels(form_VECTRIN& f) {
-    std::vector<Control*> labels;
-    for (Control* c : f.all())
-        if (c->kind == ControlKind::Label && c->name != "Label_GPS_SPEED" &&
-            c->name != "Label_GPS_FAIL")
-            labels.push_back(c);
-    return labels;
-}
-
-std::vector<Control*> buttons(form_VECTRIN& f) {
-    std::vector<Control*> all;
-    for (Control* c : f.all())
-        if (c->kind == ControlKind::Button) all.push_back(c);
-    return all;
-}
-
-TEST_F(ColourScheme, EveryColourCommandOpensThePickerOnItsSwatchWithFlags3) {
-    const std::vector<std::pair<std::string, ColourSlot>> commands{
-        {"cmdbutton_DISPLAY_BACKGROUND_COLOR", ColourSlot::DisplayBackground},
-        {"cmdbutton_BUTTON_BACKGROUND_COLOR", ColourSlot::ButtonBackground},
-        {"cmdbutton_LEGEND_TEXT_COLOR", ColourSlot::LegendText},
-        {"cmdbutton_AZIMUTH_BACKGROUND", ColourSlot::AzimuthBackground},
-        {"cmdbutton_AZIMUTH_SCALE_COLOR", ColourSlot::AzimuthScale},
-        {"cmdbutton_RANGE_RINGS_COLOR", ColourSlot::RangeRings},
-        {"cmdbutton_VECTORS_COLOR", ColourSlot::Vectors},
-        {"cmdbutton_CURSOR_COLOR", ColourSlot::Cursor}};
-    Colour choice = 0x000101;
-    for (const auto& [name, slot] : commands) {
-        const Colour before = o.settings.colour(slot);
-        rig.picker.flags = 0;
-        rig.picker.choice = ++choice;
-        rig.optionsClick(name);
-        EXPECT_EQ(rig.picker.flags, 3) << name;
-        EXPECT_EQ(rig.picker.shownOn, before) << name;
-        EXPECT_EQ(o.settings.colour(slot), choice) << name;
+// How many controls of the main window show the display background, the legend
+// text and the button background colours.
+std::array<int, 3> painted(form_VECTRIN& f, Colour background, Colour legend, Colour button) {
+    std::array<int, 3> n{};
+    for (Control* c : f.all()) {
+        n[0] += c->backColour == background;
+        n[1] += c->textColour == legend;
+        n[2] += c->backColour == button;
     }
-    EXPECT_EQ(rig.picker.shows, 8);
+    return n;
 }
 
-TEST_F(ColourScheme, CancellingThePickerKeepsTheColourAndEverythingPaintedWithIt) {
-    rig.picker.cancel = true;
-    rig.picker.choice = 0x111111;
-    rig.optionsClick("cmdbutton_DISPLAY_BACKGROUND_COLOR");
-    rig.optionsClick("cmdbutton_LEGEND_TEXT_COLOR");
-    rig.optionsClick("cmdbutton_AZIMUTH_BACKGROUND");
-    EXPECT_EQ(o.settings.colours, DEFAULT_COLOURS);
-    EXPECT_EQ(rig.surface.back, DEFAULT_COLOURS[0]);
-    EXPECT_EQ(f.Frame_TOP_LEFT.backColour, DEFAULT_COLOURS[0]);
-    EXPECT_EQ(f.Label_TIME.textColour, DEFAULT_COLOURS[2]);
-    EXPECT_EQ(refreshes(), 1) << "the command still runs its cycle";
-}
-
-TEST_F(ColourScheme, DisplayBackgroundPaintsTheWindowItsFiveFramesAndTheTimeoutLabel) {
-    rig.picker.choice = 0x203040;
-    rig.optionsClick("cmdbutton_DISPLAY_BACKGROUND_COLOR");
-    ASSERT_FALSE(rig.surface.ops.empty());
-    EXPECT_EQ(rig.surface.ops.front().kind, DrawOp::SetBackColour);
-    EXPECT_EQ(rig.surface.back, 0x203040u);
-    for (Control* c : {&f.Frame_TOP_LEFT, &f.Frame_TOP_CENTER, &f.Frame_TOP_RIGHT,
-                       &f.Frame_BOTTOM_LEFT, &f.Frame_BOTTOM_RIGHT, &f.Label_COM_TIMEOUT})
-        EXPECT_EQ(c->backColour, 0x203040u) << c->name;
-    EXPECT_EQ(f.Frame_GPS_SPEED.backColour, 0xFFFFFFu);
-    EXPECT_EQ(f.Frame_GPS_FAIL.backColour, 0xFFFFFFu);
-    EXPECT_EQ(refreshes(), 0);
-}
-
-TEST_F(ColourScheme, ButtonBackgroundPaintsAll23Buttons) {
-    rig.picker.choice = 0x445566;
-    rig.optionsClick("cmdbutton_BUTTON_BACKGROUND_COLOR");
-    const std::vector<Control*> all = buttons(f);
-    ASSERT_EQ(all.size(), 23u);
-    for (Control* c : all)
-        EXPECT_EQ(c->backColour, 0x445566u) << c->name;
-    EXPECT_EQ(refreshes(), 0);
-}
-
-TEST_F(ColourScheme, LegendTextColoursAll18LabelsIncludingTheCreditsAndCopyright) {
-    rig.picker.choice = 0x778899;
-    rig.optionsClick("cmdbutton_LEGEND_TEXT_COLOR");
-    const std::vector<Control*> labels = legendLabels(f);
-    ASSERT_EQ(labels.size(), 18u);
-    for (Control* c : labels)
-        EXPECT_EQ(c->textColour, 0x778899u) << c->name;
-    EXPECT_NE(f.Label_GPS_FAIL.textColour, 0x778899u);
-    EXPECT_NE(f.Label_GPS_SPEED.textColour, 0x778899u);
-}
-
-TEST_F(ColourScheme, DrawnColoursRedrawAtOnceExceptTheVectors) {
-    const std::vector<std::pair<std::string, int>> commands{{"cmdbutton_AZIMUTH_BACKGROUND", 1},
-                                                            {"cmdbutton_AZIMUTH_SCALE_COLOR", 1},
-                                                            {"cmdbutton_RANGE_RINGS_COLOR", 1},
-                                                            {"cmdbutton_CURSOR_COLOR", 1},
-                                                            {"cmdbutton_VECTORS_COLOR", 0}};
-    for (const auto& [name, cycles] : commands) {
-        rig.surface.ops.clear();
-        rig.optionsClick(name);
-        EXPECT_EQ(refreshes(), cycles) << name;
-    }
-    EXPECT_TRUE(f.NEWAZIMUTH) << "the vectors command leaves its flags to the next cycle";
-    EXPECT_TRUE(f.NEWCURSOR);
-    EXPECT_TRUE(f.NEWRING);
-}
-
-TEST_F(ColourScheme, ClickingASwatchIsClickingItsButton) {
-    rig.picker.choice = 0x0A0B0C;
-    rig.optionsClick("Picture_BUTTON_BACKGROUND_COLOR");
-    EXPECT_EQ(o.settings.colour(ColourSlot::ButtonBackground), 0x0A0B0Cu);
-    EXPECT_EQ(f.CmdButton_QUIT.backColour, 0x0A0B0Cu);
-    rig.picker.choice = 0x0D0E0F;
-    rig.optionsClick("Picture_RANGE_RINGS_COLOR");
-    EXPECT_EQ(o.settings.colour(ColourSlot::RangeRings), 0x0D0E0Fu);
-    EXPECT_EQ(refreshes(), 1);
-    rig.optionsClick("Picture_CURSOR_COLOR");
-    EXPECT_EQ(o.settings.colour(ColourSlot::Cursor), 0x0D0E0Fu);
-    EXPECT_EQ(rig.picker.shows, 3);
-}
-
-TEST_F(ColourScheme, DefaultColorsRestoresTheBuiltInSchemeWithoutACycle) {
-    o.settings.colours.fill(0x123456);
-    f.surface.setBackColour(0x123456);
-    rig.surface.ops.clear();
-    rig.optionsClick("cmdbutton_DEFAULT_COLORS");
-    o.controls();
-    const std::array<Colour, 8> expected{0x557B78, 0x6F9B98, 0x9BCEDF, 0x009100,
-                                         0xC7C7C7, 0x4080FF, 0xFFFFFF, 0x6FFFFF};
-    const auto swatches = o.swatches();
+// Each button opens the picker on its slot's colour and takes the chosen one; its swatch
+// does the same; a cancelled picker changes nothing. The window colours paint five frames and the
+// COM TIMEOUT label, 18 labels and 23 buttons (the GPS frames and labels keep their own colours)
+// until DEFAULT COLORS brings the built-in scheme back.
+TEST_F(ColourScheme, ColourButtonsAndSwatchesPickTheirSlotAndDefaultColorsRestoresAll) {
+    // The colour buttons in slot order, with the cycles they run.
+    const std::vector<std::pair<std::string, int>> buttons{
+        {"cmdbutton_DISPLAY_BACKGROUND_COLOR", 0},
+        {"cmdbutton_BUTTON_BACKGROUND_COLOR", 0},
+        {"cmdbutton_LEGEND_TEXT_COLOR", 0},
+        {"cmdbutton_AZIMUTH_BACKGROUND", 1},
+        {"cmdbutton_AZIMUTH_SCALE_COLOR", 1},
+        {"cmdbutton_RANGE_RINGS_COLOR", 1},
+        {"cmdbutton_VECTORS_COLOR", 0},
+        {"cmdbutton_CURSOR_COLOR", 1}};
     for (std::size_t k = 0; k < 8; ++k)
-        EXPECT_EQ(swatches[k]->backColour, expected[k]) << k;
-    EXPECT_EQ(rig.surface.back, 0x557B78u);
-    EXPECT_EQ(f.Frame_TOP_CENTER.backColour, 0x557B78u);
-    EXPECT_EQ(f.Label_HDG.textColour, 0x9BCEDFu);
-    EXPECT_EQ(f.CmdButton_MEM3.backColour, 0x6F9B98u);
-    EXPECT_EQ(refreshes(), 0);
+        for (const std::string& name : {buttons[k].first, o.swatches()[k]->name}) {
+            const Colour before = o.settings.colours[k];
+            picker.choice = before ^ 0x010101;
+            surface.ops.clear();
+            optionsClick(name);
+            EXPECT_EQ(picker.shownOn, before) << name;
+            EXPECT_EQ(o.settings.colours[k], before ^ 0x010101) << name;
+            EXPECT_EQ(refreshes(), buttons[k].second) << name;
+        }
+    const std::array<Colour, 8> chosen = o.settings.colours;
+    picker.cancel = true;
+    surface.ops.clear();
+    optionsClick("cmdbutton_DISPLAY_BACKGROUND_COLOR");
+    optionsClick("cmdbutton_RANGE_RINGS_COLOR");
+    EXPECT_EQ(o.settings.colours, chosen);
+    EXPECT_EQ(refreshes(), 1) << "a cancelled command still runs its cycle";
+    EXPECT_EQ(surface.back, chosen[0]);
+    EXPECT_EQ(painted(f, chosen[0], chosen[2], chosen[1]), (std::array{6, 18, 23}));
+
+    surface.ops.clear();
+    optionsClick("cmdbutton_DEFAULT_COLORS");
+    o.showSettings();
+    for (std::size_t k = 0; k < 8; ++k)
+        EXPECT_EQ(o.swatches()[k]->backColour, DOCUMENTED_DEFAULTS[k]) << "slot " << k + 1;
+    EXPECT_EQ(painted(f, 0x557B78, 0x9BCEDF, 0x6F9B98), (std::array{6, 18, 23}));
+    EXPECT_EQ(refreshes(), 0) << "the display takes them when it is next drawn";
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "settings/Program.h"
 #include "support/Fakes.h"
 
+#include <algorithm>
 #include <string>
 
 inline constexpr SystemColours TEST_SYSTEM_COLOURS{0xF0F0F0, 0xA0A0A0};
@@ -25,11 +26,8 @@ struct ProgramOnFakes {
 
     void click(const std::string& button) { program.click(button); }
     void optionsClick(const std::string& name) { program.optionsClick(name); }
-
+    // How many cycles ended in a screen refresh since the surface's record was cleared.
     int refreshes() const {
-        int n = 0;
-        for (const DrawOp& op : surface.ops)
-            n += op.kind == DrawOp::Refresh;
-        return n;
+        return static_cast<int>(std::ranges::count(surface.ops, DrawOp::Refresh, &DrawOp::kind));
     }
 };

@@ -4,92 +4,70 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
+#include <array>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <sstream>
+#include <numeric>
+#include <stdlib.h>
 #include <string>
 #include <vector>
 
-// A folder of its own under the system's temporary folder, removed afterwards.
-struct TemporaryFolder {
-    TemporaryFolder() {
-        static std::atomic<int> counter{0};
-        std::ostringstream name;
-        name << "vectrin-settings-test-" << std::hex << reinterpret_cast<std::uintptr_t>(this)
-             << '-' << counter++;
-        path = std::filesystem::temp_directory_path() / name.str();
-        std::filesystem::remove_all(path);
-        std::filesystem::create_directories(path);
-    }
-    ~TemporaryFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path, ignored);
-    }
-    TemporaryFolder(const TemporaryFolder&) = delete;
-    TemporaryFolder& operator=(const TemporaryFolder&) = delete;
-    std::filesystem::path path;
-};
+// The default colours in slot order, and the items of the default settings
+// file: the colours in decimal five times, port 1, 4800 baud, acquisition and test
+// mode on, the manual heading and the variation 0 stored as -1.
+inline constexpr std::array<Colour, 8> DOCUMENTED_DEFAULTS{0x557B78, 0x6F9B98, 0x9BCEDF, 0x009100,
+                                                           0xC7C7C7, 0x4080FF, 0xFFFFFF, 0x6FFFFF};
+inline const std::vector<std::string> DEFAULT_ITEMS = [] {
+    std::vector<std::string> items;
+    for (int p = 0; p < 5; ++p)
+        for (Colour c : DOCUMENTED_DEFAULTS)
+            items.push_back(std::to_string(c));
+    items.insert(items.end(), {"1", "4800", "\"A:ACQUIRE    ( ON )\"",
+                               "\"T:TEST             ( ON )\"", "\"MANUAL\"", "-1"});
+    return items;
+}();
+// A scheme whose eight colours all differ from each other and from the defaults.
+inline constexpr std::array<Colour, 8> SCHEME{0x010101, 0x020202, 0x030303, 0x040404,
+                                              0x050505, 0x060606, 0x070707, 0x080808};
 
+// A settings text of the first `count` items, each line ended by CR LF.
+inline std::string settingsFile(const std::vector<std::string>& items, std::size_t count = 46) {
+    return std::accumulate(
+        items.begin(), items.begin() + static_cast<std::ptrdiff_t>(count), std::string(),
+        [](const std::string& text, const std::string& item) { return text + item + "\r\n"; });
+}
+
+// The bytes of a file; empty when there is no plain file at the path.
 inline std::string fileText(const std::filesystem::path& path) {
+    if (!std::filesystem::is_regular_file(path)) return {};
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-inline void writeText(const std::filesystem::path& path, const std::string& text) {
-    std::filesystem::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary) << text;
-}
-
-// The lines of a settings text, without their CR LF.
-inline std::vector<std::string> settingsLines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        const std::size_t end = text.find("\r\n", start);
-        if (end == std::string::npos) {
-            lines.push_back(text.substr(start));
-            break;
-        }
-        lines.push_back(text.substr(start, end - start));
-        start = end + 2;
+// A temporary home of its own, removed afterwards, whose settings folder does
+// not exist until something makes it.
+struct SettingsHome {
+    ~SettingsHome() {
+        std::error_code ignored;
+        std::filesystem::remove_all(home, ignored);
     }
-    return lines;
-}
-
-// A program on fakes whose settings folder lies in a temporary folder of its
-// own (a "home"), which holds no settings folder until something makes one.
-struct ProgramRig {
-    TemporaryFolder home;
-    std::filesystem::path folder = home.path / "Vectrin";
+    char homeTemplate[32] = "/tmp/vectrin-settings-XXXXXX";
+    std::filesystem::path home = mkdtemp(homeTemplate);
+    std::filesystem::path folder = home / "Vectrin";
     std::filesystem::path file = folder / "Vectrin.ini";
-    ProgramOnFakes run{folder.string()};
-    FakeSerialPort& serial = run.serial;
-    FakeClock& clock = run.clock;
-    RecordingSurface& surface = run.surface;
-    FakeColourPicker& picker = run.picker;
-    Program& program = run.program;
-    form_VECTRIN& f = run.f;
-    Form_OPTIONS& o = run.o;
+};
 
-    void click(const std::string& button) { run.click(button); }
-    void optionsClick(const std::string& name) { run.optionsClick(name); }
-    int refreshes() const { return run.refreshes(); }
+// The program on fakes with its settings folder in a temporary home.
+struct ProgramRig : SettingsHome, ProgramOnFakes {
+    ProgramRig() : ProgramOnFakes(folder.string()) {}
 };
 
 // A started program with the options dialog open and nothing drawn since.
-struct DialogOpen : ::testing::Test {
-    ProgramRig rig;
-    form_VECTRIN& f = rig.f;
-    Form_OPTIONS& o = rig.o;
+struct DialogOpen : ::testing::Test, ProgramRig {
     void SetUp() override {
-        rig.program.start();
-        rig.click("CmdButton_OPTIONS");
-        rig.surface.ops.clear();
-    }
-    void press(const std::string& name, int times = 1) {
-        for (int i = 0; i < times; ++i)
-            rig.optionsClick(name);
+        program.start();
+        click("CmdButton_OPTIONS");
+        surface.ops.clear();
     }
 };

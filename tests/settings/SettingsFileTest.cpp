@@ -5,51 +5,36 @@
 
 #include <gtest/gtest.h>
 
-namespace fs = std::filesystem;
+#include <csignal>
+#include <sys/resource.h>
 
 namespace {
 
-struct SettingsFileOnDisk : ::testing::Test {
-    TemporaryFolder home;
-    fs::path folder = home.path / "config" / "Vectrin";
-    SettingsFile file{folder};
-};
-
-TEST_F(SettingsFileOnDisk, LivesAsVectrinIniInTheSettingsFolder) {
-    EXPECT_EQ(file.path(), folder / "Vectrin.ini");
+TEST(SettingsReader, SplitsAtCommasAndLineEndsAndRoundsHalfToEven) {
+    SettingsReader in("2.5,\"six, seven\"\n3.5\r-2.5\r\n32768");
+    EXPECT_EQ(in.integer(), 2);
+    EXPECT_EQ(in.item(), "six, seven");
+    EXPECT_EQ(in.integer(), 4);
+    EXPECT_EQ(in.integer(), -2);
+    EXPECT_THROW(in.integer(), SettingsFileError) << "beyond 16 bits";
+    EXPECT_THROW(in.item(), SettingsFileError) << "no item left";
 }
 
-TEST_F(SettingsFileOnDisk, AMissingFolderIsCreatedAndTheTextWrittenExactly) {
-    ASSERT_TRUE(file.write("1\r\n\"two\"\r\n"));
-    EXPECT_EQ(fileText(file.path()), "1\r\n\"two\"\r\n");
-    EXPECT_EQ(file.read(), "1\r\n\"two\"\r\n");
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1)
-        << "no temporary file is left behind";
-}
-
-TEST_F(SettingsFileOnDisk, WritingReplacesAnOlderLongerFileWhole) {
-    writeText(file.path(), std::string(5000, 'x'));
-    ASSERT_TRUE(file.write("short\r\n"));
-    EXPECT_EQ(fileText(file.path()), "short\r\n");
-}
-
-TEST_F(SettingsFileOnDisk, AMissingFileCannotBeRead) {
-    EXPECT_THROW(file.read(), SettingsFileError);
-}
-
-TEST_F(SettingsFileOnDisk, ASettingsPathThatIsAFolderIsNeitherReadNorReplaced) {
-    fs::create_directories(file.path() / "inside");
-    EXPECT_THROW(file.read(), SettingsFileError);
-    EXPECT_FALSE(file.write("1\r\n"));
-    EXPECT_TRUE(fs::is_directory(file.path() / "inside"));
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1)
-        << "the temporary file is removed again";
-}
-
-TEST_F(SettingsFileOnDisk, ASettingsFolderThatIsAFileCannotBeWritten) {
-    writeText(folder, "not a folder");
-    EXPECT_FALSE(file.write("1\r\n"));
-    EXPECT_EQ(fileText(folder), "not a folder");
+// The file system stops the file growing past 100 bytes part way through the write.
+TEST(SettingsFile, AWriteThatFailsPartWayLeavesTheOldFileWholeAndNoTemporaryBehind) {
+    SettingsHome home;
+    const SettingsFile file(home.folder);
+    ASSERT_TRUE(file.write("old\r\n"));
+    std::signal(SIGXFSZ, SIG_IGN); // a write past the limit fails instead of ending the test
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    const rlimit small{100, saved.rlim_max};
+    setrlimit(RLIMIT_FSIZE, &small);
+    const bool written = file.write(std::string(4096, 'x'));
+    setrlimit(RLIMIT_FSIZE, &saved);
+    EXPECT_FALSE(written);
+    EXPECT_EQ(fileText(home.file), "old\r\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(home.folder), {}), 1);
 }
 
 } // namespace
