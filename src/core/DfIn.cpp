@@ -3,10 +3,9 @@
 #include "core/BearingIntake.h"
 #include "core/Numbers.h"
 #include "core/form_VECTRIN.h"
+#include "display/Angles.h"
 
 namespace {
-
-constexpr double DEGREES_TO_RADIANS = 0.017453;
 
 // One wrap step brings totals of -359..720 into 1..360; anything further out
 // can only come from a corrupted message.
@@ -26,7 +25,7 @@ void endComTimeout(form_VECTRIN& f) {
 
 Single markerAngle(const form_VECTRIN& f, Single v) {
     const Single screenDegrees = f.varOn() ? 90 - v - f.HEADING_CORRECTION : 90 - v;
-    return static_cast<Single>(screenDegrees * DEGREES_TO_RADIANS);
+    return static_cast<Single>(screenDegrees * RADIANS_PER_DEGREE);
 }
 
 } // namespace

@@ -1,10 +1,7 @@
 // The real receiver captures written into a pseudo-terminal, read by the real
-// serial adapter and taken in by the running cycle, with the heading source on
-// GPS: the heading shown follows the moving fixes of the capture and nothing
-// else, as the replays through the fake port find too.
+// serial adapter and taken in by the running cycle: they pass the same checker
+// as the replays through the fake port.
 
-#include "core/Captions.h"
-#include "core/Executive.h"
 #include "platform/QtSerialPort.h"
 #include "platform/SettingsFolder.h"
 #include "support/Fakes.h"
@@ -22,53 +19,19 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <set>
 #include <string>
 
 namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int PORT = 6;
-
-// The master side of a pseudo-terminal pair; the adapter opens the other side.
-class PtyMaster {
-public:
-    PtyMaster() {
-        int slave = -1;
-        char name[256] = {};
-        if (::openpty(&fd_, &slave, name, nullptr, nullptr) != 0) return;
-        slavePath_ = name;
-        ::close(slave);
-    }
-    ~PtyMaster() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    PtyMaster(const PtyMaster&) = delete;
-    PtyMaster& operator=(const PtyMaster&) = delete;
-
-    const std::string& slavePath() const { return slavePath_; }
-    bool write(std::string_view text) const {
-        while (!text.empty()) {
-            const ssize_t written = ::write(fd_, text.data(), text.size());
-            if (written <= 0) return false;
-            text.remove_prefix(static_cast<std::size_t>(written));
-        }
-        return true;
-    }
-
-private:
-    int fd_ = -1;
-    std::string slavePath_;
-};
-
-// The main window on the real serial adapter, its port linked as COM6 to a
-// pseudo-terminal in a settings folder of its own; clock, timers and surface
-// stay fakes, so the test drives the cycle itself.
+// The main window on the real serial adapter, its COM6 linked to the slave side
+// of a pseudo-terminal in a settings folder of its own; clock, timers and
+// surface stay fakes, so the replay drives the cycle itself.
 struct WindowOnPty {
     QTemporaryDir config;
     QByteArray savedConfig = qgetenv("XDG_CONFIG_HOME");
-    PtyMaster pty;
+    int master = -1;
     QtSerialPort serial;
     FakeClock clock;
     FakeTimer timer1;
@@ -76,31 +39,40 @@ struct WindowOnPty {
     RecordingSurface surface;
     OperatingSettings settings;
     form_VECTRIN f{MainWindowPorts{surface, serial, clock, timer1, timerMouseDown}, settings};
+    std::size_t sent = 0;
     std::size_t received = 0;
+    // Wakes the event loop now and then, so a deadline is noticed even when no
+    // text comes.
+    QTimer wake;
 
     WindowOnPty() {
+        int slave = -1;
+        char name[256] = {};
+        if (::openpty(&master, &slave, name, nullptr, nullptr) != 0) return;
+        ::close(slave);
         qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
         fs::create_directories(settingsFolder());
-        fs::create_symlink(pty.slavePath(), fs::path(settingsFolder()) / "COM6");
+        fs::create_symlink(name, fs::path(settingsFolder()) / "COM6");
         initialiseDisplayState(f);
-        settings.headingSource = "GPS";
-        f.GPS_TIMER = true;
-        f.SIMULATE_TIMER = false;
-        f.CmdButton_TEST.caption = TEST_OFF;
         serial.setAfterNotification([this] { received += f.INBUFF.size(); });
-        serial.setPortNumber(PORT);
+        serial.setPortNumber(6);
         serial.setSettings("4800,n,8,1");
         serial.open();
+        wake.start(100);
     }
     ~WindowOnPty() {
         serial.close();
+        if (master >= 0) ::close(master);
         qputenv("XDG_CONFIG_HOME", savedConfig);
     }
 
-    // Handles the port's notifications until `count` characters have come
-    // through the receive handler, or the deadline passes.
-    bool receivedAll(std::size_t count, const QDeadlineTimer& deadline) {
-        while (received < count) {
+    // Writes a chunk into the master side, then handles the port's
+    // notifications until the receive handler has taken all of it in.
+    bool send(const std::string& chunk, const QDeadlineTimer& deadline) {
+        if (::write(master, chunk.data(), chunk.size()) != static_cast<ssize_t>(chunk.size()))
+            return false;
+        sent += chunk.size();
+        while (received < sent) {
             if (deadline.hasExpired()) return false;
             QCoreApplication::eventDispatcher()->processEvents(QEventLoop::WaitForMoreEvents);
         }
@@ -111,56 +83,16 @@ struct WindowOnPty {
 class CaptureOnPty : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(CaptureOnPty, TheHeadingFollowsTheMovingFixesThroughTheRealPort) {
-    const std::string stream = receiverOutput(GetParam());
-    const std::vector<CourseFix> fixes = referenceFixes(stream);
-    const std::vector<int> reference = movingCourses(fixes);
+    const Capture capture = loadCapture(GetParam());
     WindowOnPty window;
-    ASSERT_FALSE(window.pty.slavePath().empty());
     ASSERT_TRUE(window.serial.isOpen());
-    ReplayLog log(fixes);
-
-    // Wakes the event loop now and then, so a deadline is noticed even when
-    // no text comes.
-    QTimer wake;
-    wake.start(100);
     const QDeadlineTimer deadline(60000);
-    const double start = window.clock.seconds;
-    std::size_t delivered = 0;
-    for (std::size_t k = 0; delivered < stream.size(); ++k) {
-        const std::size_t size = std::min(replayChunkSize(k), stream.size() - delivered);
-        ASSERT_TRUE(window.pty.write(std::string_view(stream).substr(delivered, size)));
-        delivered += size;
-        ASSERT_TRUE(window.receivedAll(delivered, deadline))
-            << window.received << " of " << delivered << " characters arrived";
-        window.clock.seconds += REPLAY_TICK;
-        window.timer1.fire();
-        window.surface.ops.clear();
-        log.afterCycle(window.f, window.clock.seconds - start, delivered);
-    }
-
-    EXPECT_EQ(window.received, stream.size());
-    EXPECT_TRUE(log.watch.unexplained.empty())
-        << log.watch.unexplained.size() << " unexplained, first " << log.watch.unexplained.front();
-    EXPECT_TRUE(isOrderedSubsequence(log.watch.shown, reference));
-    EXPECT_EQ(std::set<int>(log.watch.shown.begin(), log.watch.shown.end()),
-              std::set<int>(reference.begin(), reference.end()));
-    EXPECT_EQ(window.f.HEADING, reference.empty() ? 0 : reference.back());
-    EXPECT_FALSE(log.outOfRange);
-    EXPECT_EQ(log.labelMismatch, "");
-    if (GetParam() == "bu353s4.log" || GetParam() == "garmin48.log") {
-        EXPECT_EQ(log.watch.shown, reference);
-        EXPECT_EQ(log.laggingCycles, 0);
-        EXPECT_GE(northCrossings(log.watch.shown), 2);
-    }
-    if (GetParam() == "humminbird-M37.log") {
-        EXPECT_FALSE(log.gpsLabelSeen);
-        ASSERT_EQ(log.failShows.size(), 1u);
-        EXPECT_GT(log.failShows[0].first, 10);
-        EXPECT_LE(log.failShows[0].first, 10 + REPLAY_TICK + 1e-6);
-    }
+    const ReplayLog log = replayCapture(
+        window, capture, [&](const std::string& chunk) { return window.send(chunk, deadline); });
+    EXPECT_EQ(window.received, capture.stream.size());
+    checkReplay(capture, log, window.f);
 }
 
-INSTANTIATE_TEST_SUITE_P(Captures, CaptureOnPty, ::testing::ValuesIn(captureNames()),
-                         captureTestName);
+INSTANTIATE_TEST_SUITE_P(Captures, CaptureOnPty, ::testing::ValuesIn(CAPTURES), captureTestName);
 
 } // namespace

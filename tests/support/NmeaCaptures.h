@@ -1,112 +1,86 @@
 #pragma once
 
-// Real GPS receiver captures for the heading replays, and a reading of their
-// course sentences of its own, sentence by sentence, that the heading shown by
-// the cycle is checked against.
+// Real GPS receiver captures replayed through the serial line into the running
+// cycle, and the one checker every replay passes, whichever port carried it.
+// The captures' course sentences are read here on their own terms, field by
+// field within each sentence, and the heading the cycle shows is checked
+// against that reading.
 
+#include "core/Captions.h"
 #include "core/Numbers.h"
 #include "core/form_VECTRIN.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cmath>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <regex>
+#include <set>
+#include <sstream>
 #include <stdexcept>
 #include <string>
-#include <string_view>
 #include <utility>
 #include <vector>
 
-// The eight captures, each a real receiver's serial output.
-inline const std::vector<std::string>& captureNames() {
-    static const std::vector<std::string> names = {
-        "bt451.log",    "bu353s4.log",     "bundg_zeus_9.log",   "com-1289.log",
-        "garmin48.log", "haicom-305N.log", "humminbird-M37.log", "quectel-eg25-g.log"};
-    return names;
-}
+inline const std::vector<std::string> CAPTURES = {
+    "bt451.log",    "bu353s4.log",     "bundg_zeus_9.log",   "com-1289.log",
+    "garmin48.log", "haicom-305N.log", "humminbird-M37.log", "quectel-eg25-g.log"};
 
-// A test name for a capture: its file name without extension, dashes and
-// underscores ("bundg_zeus_9.log" -> "bundgzeus9").
+// "bundg_zeus_9.log" -> "bundgzeus9"
 inline std::string captureTestName(const ::testing::TestParamInfo<std::string>& capture) {
     std::string name = capture.param.substr(0, capture.param.find('.'));
-    std::erase(name, '-');
-    std::erase(name, '_');
+    std::erase_if(name, [](char c) { return c == '-' || c == '_'; });
     return name;
 }
 
-// What the receiver sent: the capture byte for byte, without the lines that
-// start with "#" (annotations added later, never on the wire).
-inline std::string receiverOutput(const std::string& name) {
-    std::ifstream in(std::string(VECTRIN_NMEA_CAPTURES) + "/" + name, std::ios::binary);
-    if (!in) throw std::runtime_error("capture not found: " + name);
-    const std::string file{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    std::string wire;
-    std::size_t start = 0;
-    while (start < file.size()) {
-        const std::size_t end = std::min(file.find('\n', start), file.size() - 1) + 1;
-        if (file[start] != '#') wire.append(file, start, end - start);
-        start = end;
-    }
-    return wire;
+// The fields of the sentence whose "$" stands at `offset`, up to its checksum
+// or line end.
+inline std::vector<std::string> sentenceFields(const std::string& stream, std::size_t offset) {
+    const std::size_t end = stream.find_first_of("*\r\n$", offset + 1);
+    std::istringstream sentence(stream.substr(offset, end - offset));
+    std::vector<std::string> fields;
+    for (std::string field; std::getline(sentence, field, ',');)
+        fields.push_back(field);
+    return fields;
 }
 
-// A course sentence that a careful reader accepts: its speed and course fields,
-// counted within the sentence itself, are plain decimal numbers, truncated
-// within 0..300 knots and 0..359 degrees.
+// A course sentence that a careful reader accepts.
 struct CourseFix {
     std::size_t offset; // of its "$" in the stream
     int speed;          // knots, truncated
     int course;         // degrees true, truncated
 };
 
-inline bool isPlainDecimal(std::string_view field) {
-    const std::size_t point = field.find('.');
-    const std::string_view whole = field.substr(0, point);
-    const std::string_view fraction =
-        point == std::string_view::npos ? std::string_view{} : field.substr(point + 1);
-    const auto digitsOnly = [](std::string_view s) {
-        return std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
-    };
-    return !whole.empty() && digitsOnly(whole) && digitsOnly(fraction);
-}
+struct Capture {
+    std::string name;
+    std::string stream;           // what the receiver sent
+    std::vector<CourseFix> fixes; // every "$GPRMC" and "$GPVTG" with plain decimal
+                                  // speed <= 300 and course < 360, in stream order
+};
 
-inline std::vector<std::string_view> sentenceFields(std::string_view stream, std::size_t offset) {
-    const std::size_t end = std::min(stream.find_first_of("*\r\n$", offset + 1), stream.size());
-    const std::string_view sentence = stream.substr(offset, end - offset);
-    std::vector<std::string_view> fields;
-    std::size_t start = 0;
-    for (std::size_t comma; (comma = sentence.find(',', start)) != std::string_view::npos;
-         start = comma + 1)
-        fields.push_back(sentence.substr(start, comma - start));
-    fields.push_back(sentence.substr(start));
-    return fields;
-}
-
-// Every accepted $GPRMC and $GPVTG of a stream, in stream order.
-inline std::vector<CourseFix> referenceFixes(std::string_view stream) {
-    struct Kind {
-        std::string_view identifier;
-        std::size_t speed, course;
-    };
-    std::vector<CourseFix> fixes;
-    for (const Kind kind : {Kind{"$GPRMC", 7, 8}, Kind{"$GPVTG", 5, 1}}) {
-        for (std::size_t at = stream.find(kind.identifier); at != std::string_view::npos;
-             at = stream.find(kind.identifier, at + 1)) {
-            const std::vector<std::string_view> fields = sentenceFields(stream, at);
-            if (fields.size() <= std::max(kind.speed, kind.course)) continue;
-            if (!isPlainDecimal(fields[kind.speed]) || !isPlainDecimal(fields[kind.course]))
-                continue;
-            const double speed = std::trunc(std::stod(std::string(fields[kind.speed])));
-            const double course = std::trunc(std::stod(std::string(fields[kind.course])));
-            if (speed > 300 || course > 359) continue;
-            fixes.push_back({at, static_cast<int>(speed), static_cast<int>(course)});
-        }
+// Lines that start with "#" are annotations added later, never on the wire.
+inline Capture loadCapture(const std::string& name) {
+    std::ifstream in(std::string(VECTRIN_NMEA_CAPTURES) + "/" + name, std::ios::binary);
+    if (!in) throw std::runtime_error("capture not found: " + name);
+    Capture capture{name, {}, {}};
+    for (std::string line; std::getline(in, line);)
+        if (!line.starts_with('#')) capture.stream += line + (in.eof() ? "" : "\n");
+    const std::regex decimal(R"(\d+(\.\d*)?)");
+    const std::string& s = capture.stream;
+    for (std::size_t at = s.find("$GP"); at != std::string::npos; at = s.find("$GP", at + 1)) {
+        const bool rmc = s.compare(at, 6, "$GPRMC") == 0;
+        if (!rmc && s.compare(at, 6, "$GPVTG") != 0) continue;
+        const std::vector<std::string> fields = sentenceFields(s, at);
+        const std::size_t speed = rmc ? 7 : 5, course = rmc ? 8 : 1;
+        if (fields.size() <= std::max(speed, course) || !std::regex_match(fields[speed], decimal) ||
+            !std::regex_match(fields[course], decimal))
+            continue;
+        const int knots = std::stoi(fields[speed]), degrees = std::stoi(fields[course]);
+        if (knots <= 300 && degrees < 360) capture.fixes.push_back({at, knots, degrees});
     }
-    std::sort(fixes.begin(), fixes.end(),
-              [](const CourseFix& a, const CourseFix& b) { return a.offset < b.offset; });
-    return fixes;
+    return capture;
 }
 
 // The courses of the fixes made above 3 knots, in order, repeats in a row merged.
@@ -118,98 +92,108 @@ inline std::vector<int> movingCourses(const std::vector<CourseFix>& fixes) {
     return courses;
 }
 
-// Crossings of north between consecutive headings: a step of less than 90
-// degrees around the circle that passes from one side of north to the other.
-inline int northCrossings(const std::vector<int>& headings) {
-    int crossings = 0;
-    for (std::size_t i = 1; i < headings.size(); ++i) {
-        const int a = headings[i - 1], b = headings[i];
-        if (std::abs(a - b) > 270) ++crossings;
-    }
-    return crossings;
-}
-
-// True when `part` appears in `whole` in the same order (gaps allowed).
-inline bool isOrderedSubsequence(const std::vector<int>& part, const std::vector<int>& whole) {
-    auto at = whole.begin();
-    for (const int value : part) {
-        at = std::find(at, whole.end(), value);
-        if (at == whole.end()) return false;
-        ++at;
-    }
-    return true;
-}
-
-// Watches the heading after every cycle of a replay. A new heading must be the
-// course of a moving fix that the GPS buffer could hold at that moment: its "$"
-// among the last 1000 characters delivered and at least 82 characters before
-// the end.
-class HeadingWatch {
-public:
-    HeadingWatch(std::vector<CourseFix> fixes, int initial)
-        : fixes_(std::move(fixes)), last_(initial) {}
-
-    void observe(int heading, std::size_t delivered) {
-        if (heading == last_) return;
-        last_ = heading;
-        shown.push_back(heading);
-        const bool explained = std::any_of(fixes_.begin(), fixes_.end(), [&](const CourseFix& f) {
-            return f.speed > 3 && f.course == heading && f.offset + 82 <= delivered &&
-                   f.offset + 1000 >= delivered;
-        });
-        if (!explained)
-            unexplained.push_back("heading " + std::to_string(heading) + " after " +
-                                  std::to_string(delivered) + " characters");
-    }
-
-    std::vector<int> shown;
-    std::vector<std::string> unexplained;
-
-private:
-    std::vector<CourseFix> fixes_;
-    int last_;
+// What a replay saw after each cycle.
+struct ReplayLog {
+    std::vector<int> shown;          // every new heading, in order
+    std::vector<std::string> faults; // headings no fix explains, labels not reading the heading
+    std::vector<std::pair<double, int>> failShows; // GPS FAIL appearing: seconds in, heading
+    int laggingCycles = 0; // cycles not showing the course of the latest complete moving fix
 };
 
-// Chunk sizes as a serial port hands text over, about 24 characters per 50 ms
-// tick on average: 4800 baud. A replay delivers one chunk per tick.
-inline std::size_t replayChunkSize(std::size_t k) {
-    constexpr std::size_t sizes[] = {1, 7, 24, 13, 64, 3, 31, 48};
-    return sizes[k % std::size(sizes)];
-}
-inline constexpr double REPLAY_TICK = 0.05;
-
-// What a replay saw of the heading, its label and the GPS watch after each cycle.
-class ReplayLog {
-public:
-    explicit ReplayLog(const std::vector<CourseFix>& fixes) : watch(fixes, 0), fixes_(fixes) {}
-
-    void afterCycle(const form_VECTRIN& f, double secondsIntoReplay, std::size_t delivered) {
-        watch.observe(f.HEADING, delivered);
-        if (f.HEADING < 0 || f.HEADING > 359) outOfRange = true;
-        if (f.Frame_GPS_FAIL.visible && !failVisible_)
-            failShows.push_back({secondsIntoReplay, f.HEADING});
-        failVisible_ = f.Frame_GPS_FAIL.visible;
-        for (; nextFix_ < fixes_.size() && fixes_[nextFix_].offset + 82 <= delivered; ++nextFix_)
-            if (fixes_[nextFix_].speed > 3) latestMovingCourse_ = fixes_[nextFix_].course;
-        if (latestMovingCourse_ >= 0 && f.HEADING != latestMovingCourse_) ++laggingCycles;
+// Replays a capture into a window (fake clock, timer and surface, any serial
+// port) that takes its heading from GPS while acquiring from the line: one
+// chunk per 50 ms tick, in sizes as a port at 4800 baud hands text over.
+// `send(chunk)` puts a chunk on the line and says whether the window got it.
+template <class Window, class Send>
+ReplayLog replayCapture(Window& w, const Capture& capture, Send send) {
+    form_VECTRIN& f = w.f;
+    f.settings.headingSource = "GPS";
+    f.GPS_TIMER = true;
+    f.SIMULATE_TIMER = false;
+    f.CmdButton_TEST.caption = TEST_OFF;
+    constexpr std::size_t CHUNKS[] = {1, 7, 24, 13, 64, 3, 31, 48};
+    constexpr double TICK = 0.05;
+    const std::vector<CourseFix>& fixes = capture.fixes;
+    ReplayLog log;
+    std::size_t delivered = 0, complete = 0;
+    int latest = -1;
+    bool failShown = false;
+    for (std::size_t k = 0; delivered < capture.stream.size(); ++k) {
+        const std::string chunk = capture.stream.substr(delivered, CHUNKS[k % std::size(CHUNKS)]);
+        if (!send(chunk)) break;
+        delivered += chunk.size();
+        w.clock.seconds += TICK;
+        w.timer1.fire();
+        w.surface.ops.clear();
+        // A sentence can be taken once 82 characters stand from its "$", and
+        // only while the GPS buffer still holds it (its last 1000 characters).
+        for (; complete < fixes.size() && fixes[complete].offset + 82 <= delivered; ++complete)
+            if (fixes[complete].speed > 3) latest = fixes[complete].course;
+        const std::string at = " after " + std::to_string(delivered) + " characters";
+        if (f.HEADING != (log.shown.empty() ? 0 : log.shown.back())) {
+            log.shown.push_back(f.HEADING);
+            if (std::none_of(fixes.begin(), fixes.begin() + complete, [&](const CourseFix& fix) {
+                    return fix.speed > 3 && fix.course == f.HEADING &&
+                           fix.offset + 1000 >= delivered;
+                }))
+                log.faults.push_back("heading " + std::to_string(f.HEADING) + at);
+        }
+        log.laggingCycles += latest >= 0 && f.HEADING != latest;
         const std::string& label = f.Label_HDG.caption;
-        gpsLabelSeen = gpsLabelSeen || label.starts_with("GPS");
         if (label.starts_with("GPS") && label != "GPS " + zeroPadded(f.HEADING, 3) + " TRU")
-            labelMismatch = label;
+            log.faults.push_back("label " + label + at);
+        if (f.Frame_GPS_FAIL.visible && !failShown)
+            log.failShows.emplace_back(static_cast<double>(k + 1) * TICK, f.HEADING);
+        failShown = f.Frame_GPS_FAIL.visible;
     }
+    return log;
+}
 
-    HeadingWatch watch;
-    bool outOfRange = false;
-    bool gpsLabelSeen = false;
-    std::string labelMismatch;
-    // Each time GPS FAIL appeared: seconds into the replay, and the heading then.
-    std::vector<std::pair<double, int>> failShows;
-    // Cycles whose heading was not the course of the latest complete moving fix.
-    int laggingCycles = 0;
-
-private:
-    const std::vector<CourseFix>& fixes_;
-    bool failVisible_ = false;
-    std::size_t nextFix_ = 0;
-    int latestMovingCourse_ = -1;
-};
+// Every replay: each new heading is the course of a moving fix that had just
+// come complete, every course the capture reports in motion is shown, the last
+// one stays. Then what each capture shows in particular.
+inline void checkReplay(const Capture& capture, const ReplayLog& log, const form_VECTRIN& f) {
+    const std::vector<int> moving = movingCourses(capture.fixes);
+    EXPECT_TRUE(log.faults.empty()) << log.faults.size() << " faults, first " << log.faults[0];
+    EXPECT_EQ(std::set<int>(log.shown.begin(), log.shown.end()),
+              std::set<int>(moving.begin(), moving.end()));
+    EXPECT_EQ(f.HEADING, moving.empty() ? 0 : moving.back());
+    if (capture.name == "bu353s4.log" || capture.name == "garmin48.log") {
+        // Long drives: every moving course, in the cycle that completes its
+        // sentence, across north at least twice, and the GPS never fails.
+        EXPECT_EQ(log.shown, moving);
+        EXPECT_EQ(log.laggingCycles, 0);
+        EXPECT_TRUE(log.failShows.empty());
+        int crossings = 0;
+        for (std::size_t i = 1; i < log.shown.size(); ++i)
+            crossings += std::abs(log.shown[i] - log.shown[i - 1]) > 270;
+        EXPECT_GE(crossings, 2);
+    } else if (capture.name == "com-1289.log") {
+        // Three RMC sentences lost bytes, so their speed reads 121007 (the
+        // date) and their course 2.6 (the variation); no real fix heads 2.
+        int slips = 0;
+        for (std::size_t at = capture.stream.find("$GPRMC"); at != std::string::npos;
+             at = capture.stream.find("$GPRMC", at + 1)) {
+            const std::vector<std::string> fields = sentenceFields(capture.stream, at);
+            slips += fields.size() > 7 && fields[7] == "121007";
+        }
+        EXPECT_EQ(slips, 3);
+        EXPECT_EQ(std::count(log.shown.begin(), log.shown.end(), 2), 0);
+    } else if (capture.name == "quectel-eg25-g.log") {
+        // No fix at first, then status V with empty fields in mid-stream: GPS
+        // FAIL shows at heading 0, then holding the last moving course (265),
+        // and the first usable sentence after the loss hides it.
+        ASSERT_EQ(log.failShows.size(), 2u);
+        EXPECT_EQ(log.failShows[0].second, 0);
+        EXPECT_EQ(log.failShows[1].second, 265);
+        EXPECT_FALSE(f.Frame_GPS_FAIL.visible);
+    } else if (capture.name == "humminbird-M37.log") {
+        // Course and speed only under another talker ($INRMC, $INVTG): no GPS
+        // heading ever, and GPS FAIL on the first cycle past 10 s.
+        EXPECT_NE(capture.stream.find("$INVTG"), std::string::npos);
+        EXPECT_EQ(f.Label_HDG.caption.find("GPS"), std::string::npos);
+        ASSERT_EQ(log.failShows.size(), 1u);
+        EXPECT_NEAR(log.failShows[0].first, 10.05, 1e-6);
+        EXPECT_TRUE(f.Frame_GPS_FAIL.visible);
+    }
+}
