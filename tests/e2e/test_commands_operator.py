@@ -2,7 +2,8 @@
 mode and opens COM 1, where DF messages draw their bearing; the keypad steps
 the cursor and the manual heading with Num Lock on (by ten with Ctrl) and does
 nothing with Num Lock off; holding a stepping button down with the mouse
-repeats ten-degree steps until the button is released."""
+repeats ten-degree steps until the button is released; a GPS course on the
+line turns the heading-up display under the DF bearings."""
 
 import sys
 import threading
@@ -80,5 +81,29 @@ def test_df_bearings_keypad_and_a_held_mouse_button(binary):
         e2e.check(cs.settle_cursor(s) == seen[-1], "the cursor moved on after the release")
 
 
+def test_a_gps_course_on_the_line_turns_the_display(binary):
+    with e2e.Session(binary) as s:
+        pty = s.open_pty(com=1)
+        default_colours = [5602168, 7314328, 10211039, 37120, 13092807, 4227327, 16777215, 7340031]
+        s.write_settings(default_colours * 5 + [1, 4800, "A:ACQUIRE    ( ON )",
+                                                "T:TEST             ( OFF )", "GPS", -1])
+        cs.start_shown(s)
+        cs.wait_open(s, pty.slave_path)
+        cs.wait_cursor(s, 0)
+        # A course of 90 degrees at 12.4 knots; the sentence behind it completes
+        # the window the heading input waits for.
+        pty.write("$GPRMC,101530,A,4807.038,N,01131.000,E,012.4,090.0,060324,003.1,W*6A\r\n"
+                  "$GPGSA,A,3,04,05,,09,12,,,24,,,,,2.5,1.3,2.1*39\r\n")
+        cs.wait_cursor(s, 270)
+        # Bearings dead ahead are true east, drawn straight up on the heading-up display.
+        send_df(pty, "%000", 12)
+        polar = s.polar()
+        image = e2e.wait_until(
+            lambda: (i := s.grab()) and cs.spoke_length(polar, i, 0) > 0.3 and i, 5,
+            "the spoke straight up")
+        e2e.check(cs.spoke_length(polar, image, 270) == 0, "a bearing drawn at heading 0")
+
+
 if __name__ == "__main__":
-    e2e.main([test_df_bearings_keypad_and_a_held_mouse_button])
+    e2e.main([test_df_bearings_keypad_and_a_held_mouse_button,
+              test_a_gps_course_on_the_line_turns_the_display])
