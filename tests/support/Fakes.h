@@ -135,14 +135,12 @@ public:
     void setFlags(int value) override { flags = value; }
     void setColour(Colour value) override { colour_ = value; }
     void show() override {
-        ++shows;
         shownOn = colour_;
         if (!cancel) colour_ = choice;
     }
     Colour colour() const override { return colour_; }
 
     int flags = 0;
-    int shows = 0;
     Colour shownOn = 0; // the colour the picker opened on
     bool cancel = false;
     Colour choice = 0;
