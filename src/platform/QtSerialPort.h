@@ -36,7 +36,6 @@ public:
     bool waitingForDevice() const { return open_ && !port_.isOpen(); }
 
 private:
-    QString portName() const;
     void openDevice();
     void deviceLost();
     void lookForDevice();

@@ -216,7 +216,7 @@ class Session:
         read_end, write_end = os.pipe()
         self.xvfb = subprocess.Popen(
             ["Xvfb", "-displayfd", str(write_end), "-screen", "0",
-             "%dx%dx24" % (self.width, self.height), "-dpi", str(DPI), "-nolisten", "tcp"],
+             "%dx%dx24" % (self.width, self.height), "-dpi", str(DPI), "-nolisten", "tcp", "-noreset"],
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, pass_fds=(write_end,))
         os.close(write_end)
         # Xvfb writes the number and a newline (in pieces) once it listens; its end

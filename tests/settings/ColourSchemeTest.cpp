@@ -42,6 +42,7 @@ TEST_F(ColourScheme, ColourButtonsAndSwatchesPickTheirSlotAndDefaultColorsRestor
             surface.ops.clear();
             optionsClick(name);
             EXPECT_EQ(picker.shownOn, before) << name;
+            EXPECT_EQ(picker.flags, 3) << name;
             EXPECT_EQ(o.settings.colours[k], before ^ 0x010101) << name;
             EXPECT_EQ(refreshes(), buttons[k].second) << name;
         }
