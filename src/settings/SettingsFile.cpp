@@ -39,3 +39,10 @@ bool SettingsFile::write(const std::string& text) const {
     }
     return true;
 }
+
+void SettingsFile::keepBeforeReplacing() const {
+    std::error_code error;
+    if (!fs::is_regular_file(path_, error)) return;
+    fs::copy_file(path_, fs::path(path_).concat(".replaced"), fs::copy_options::overwrite_existing,
+                  error);
+}

@@ -21,6 +21,10 @@ public:
     // then left exactly as it was, never cut short.
     bool write(const std::string& text) const;
 
+    // Keeps a copy of the file as Vectrin.ini.replaced before it is replaced by
+    // the defaults, so the operator's colours and presets can still be found.
+    void keepBeforeReplacing() const;
+
 private:
     std::filesystem::path folder_;
     std::filesystem::path path_;

@@ -67,6 +67,7 @@ void Form_Load(Form_OPTIONS& o, const SettingsFile& file) {
     const auto fromFile = [&file] { return file.read(); };
     if (!loadPass(o, fromFile)) {
         const std::string defaults = settingsText(defaultSettings());
+        file.keepBeforeReplacing();
         if (!file.write(defaults) || !loadPass(o, fromFile))
             loadPass(o, [&defaults] { return defaults; });
     }

@@ -65,6 +65,9 @@ TEST(SettingsLoad, EachStoredItemTakesEffectAndAnUnreadableFileGivesWayToTheDefa
         rig.program.start();
 
         EXPECT_EQ(fileText(rig.file), s.replaced ? settingsFile(DEFAULT_ITEMS) : text);
+        if (s.replaced && s.keep >= 0) {
+            EXPECT_EQ(fileText(fs::path(rig.file).concat(".replaced")), text);
+        }
         EXPECT_EQ(rig.f.CmdButton_ACQUIRE.caption, s.acquire ? ACQUIRE_ON : ACQUIRE_OFF);
         EXPECT_EQ(rig.f.CmdButton_TEST.caption, s.test ? TEST_ON : TEST_OFF);
         EXPECT_EQ(rig.f.Label_HDG.caption, s.gps ? "GPS 000 TRU" : "MAN 000 TRU");
