@@ -194,6 +194,11 @@ def test_damaged_and_unwritable_settings_start_cleanly(binary):
         e2e.wait_until(lambda: file_bytes(s) == DEFAULT_FILE, 10, "the defaults written over it")
         wait_for_display(s)
         e2e.check(quit_and_read(s) == DEFAULT_ITEMS, "items after a cut-off file")
+        kept = s.settings_path + ".replaced"
+        with open(kept, "rb") as f:
+            e2e.check(f.read() == b"".join(line + b"\r\n" for line in lines),
+                      "the cut-off file kept beside the defaults")
+        os.remove(kept)
 
         # A damaged file in a read-only folder cannot be replaced: the built-in
         # defaults, no loop, and neither the file nor the folder changes at QUIT.
