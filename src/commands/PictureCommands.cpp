@@ -38,9 +38,7 @@ void applySectorStep(form_VECTRIN& f, const SectorStep& step) {
     f.NEWRING = false;
     RANGE_RINGS(f);
     f.surface.clear();
-    f.NEWAZIMUTH = true;
-    f.NEWCURSOR = true;
-    f.NEWRING = true;
+    f.requestScaleRedraw();
     EXECUTIVE(f);
 }
 
@@ -70,9 +68,7 @@ void CmdButton_VAR_Click(form_VECTRIN& f) {
         f.CmdButton_VAR.caption = VAR_OFF;
         f.Label_HDG.caption = kept + " TRU";
     }
-    f.NEWCURSOR = true;
-    f.NEWAZIMUTH = true;
-    f.NEWRING = true;
+    f.requestScaleRedraw();
 }
 
 void emptyBearingTables(form_VECTRIN& f) {

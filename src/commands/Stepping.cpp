@@ -44,9 +44,7 @@ Integer headingRepeatClockwise(Integer value) {
 
 void cursorMoved(form_VECTRIN& f, Integer bearing) {
     f.CURSOR_BEARING = bearing;
-    f.NEWCURSOR = true;
-    f.NEWAZIMUTH = true;
-    f.NEWRING = true;
+    f.requestScaleRedraw();
     EXECUTIVE(f);
 }
 

@@ -37,6 +37,9 @@ struct form_VECTRIN : DisplayState, MainControls {
     double clockNow() const { return clock.secondsSinceMidnight(); }
     Long now() const;
 
+    // Asks the next drawing for the azimuth scale, the cursor and the rings.
+    void requestScaleRedraw() { NEWAZIMUTH = NEWCURSOR = NEWRING = true; }
+
     // The on/off states held in button captions.
     bool acquisitionOff() const;
     bool testModeOn() const;

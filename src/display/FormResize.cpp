@@ -54,9 +54,7 @@ void placeControlsButton(form_VECTRIN& f, TwipsSize window) {
 
 void Form_Resize(form_VECTRIN& f) {
     f.surface.clear();
-    f.NEWAZIMUTH = true;
-    f.NEWCURSOR = true;
-    f.NEWRING = true;
+    f.requestScaleRedraw();
     const TwipsSize client = f.surface.clientSize();
     const TwipsSize window = f.surface.windowSize();
     geometry(f, client);

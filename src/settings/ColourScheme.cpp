@@ -112,9 +112,7 @@ void cmdbutton_CURSOR_COLOR_Click(Form_OPTIONS& o) {
 
 void cmdbutton_VECTORS_COLOR_Click(Form_OPTIONS& o) {
     pick(o, ColourSlot::Vectors);
-    o.main.NEWAZIMUTH = true;
-    o.main.NEWCURSOR = true;
-    o.main.NEWRING = true;
+    o.main.requestScaleRedraw();
 }
 
 void cmdbutton_DEFAULT_COLORS_Click(Form_OPTIONS& o) {

@@ -64,9 +64,7 @@ void showVariation(Form_OPTIONS& o, int value) {
     o.Label_HEADING_CORRECTION.caption = o.X_STRING;
     form_VECTRIN& f = o.main;
     f.HEADING_CORRECTION = o.settings.HEADING_CORRECTION;
-    f.NEWAZIMUTH = true;
-    f.NEWCURSOR = true;
-    f.NEWRING = true;
+    f.requestScaleRedraw();
     AZIMUTH(f);
 }
 
@@ -119,9 +117,7 @@ void cmdbutton_EXIT_Click(Form_OPTIONS& o) {
     endPresetSelection(o);
     o.visible = false;
     form_VECTRIN& f = o.main;
-    f.NEWAZIMUTH = true;
-    f.NEWCURSOR = true;
-    f.NEWRING = true;
+    f.requestScaleRedraw();
     EXECUTIVE(f);
 }
 

@@ -25,9 +25,7 @@ Integer presetOf(const Control& button) {
 }
 
 void redrawInColour(form_VECTRIN& f) {
-    f.NEWAZIMUTH = true;
-    f.NEWCURSOR = true;
-    f.NEWRING = true;
+    f.requestScaleRedraw();
     EXECUTIVE(f);
 }
 
