@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One steady display cycle in test mode at a 1920 x 1080 client: the raster
 // surface against QPainter drawing the same primitives, in one run.
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Runs the cycle benchmark and checks the display cycle's targets.
 
 Targets, for one steady cycle in test mode at a 1920 x 1080 client:

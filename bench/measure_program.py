@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Measures the whole program in test mode on a 1920 x 1080 Xvfb screen.
 
 Starts a private Xvfb (-dpi 96) and the built program with a temporary home,

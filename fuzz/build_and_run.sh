@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer targets with clang against the system's own sources
 # (src/core, src/display, src/commands, src/settings) and runs each one.
 #

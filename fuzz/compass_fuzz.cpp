@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // COMPASS over arbitrary GPS buffers, with the heading source on GPS.
 //
 // Input: two set-up bytes (the dialog's variation with the variation display

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arbitrary serial text through the receive handler, its DF framing and DF_IN,
 // and the cycles that follow, with the heading from GPS or set by hand.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as the settings file: reading and applying them never crashes,
 // and whatever was applied is written back so that it reads back the same.
 #include "settings/ProgramOnFakes.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Regenerates docs/screenshot.png: the program in test mode, maximized on a
 1920 x 1080 screen, after a few seconds of simulated bearings.
 

@@ -1,16 +1,28 @@
 #!/usr/bin/env bash
-# Installs every Debian package the project needs to build, run and test.
-# Idempotent: packages already present are left as they are.
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Installs the Debian packages the project needs. Idempotent: packages already
+# present are left as they are.
+#   setup.sh run    what building and running the program needs
+#   setup.sh test   that, plus everything the tests, benchmarks and checks use
 set -euo pipefail
 
-packages=(
+run_packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-serialport-dev libgl-dev
   fonts-liberation2
+)
+test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  xvfb xdotool x11-utils imagemagick python3
+  xvfb openbox xdotool x11-utils imagemagick python3
 )
+
+packages=("${run_packages[@]}")
+case "${1:-test}" in
+  run) ;;
+  test) packages+=("${test_packages[@]}") ;;
+  *) echo "usage: setup.sh [run|test]" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

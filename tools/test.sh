@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Sets up the machine, builds the program and runs every test: unit,
-# integration (real serial adapter on pseudo-terminals) and end-to-end (the
-# real binary under Xvfb).
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Sets up the machine, builds the program with its tests and runs every test:
+# unit, integration (real serial adapter on pseudo-terminals) and end-to-end
+# (the real binary under Xvfb and a window manager).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash tools/setup.sh
+bash tools/setup.sh test
 bash tools/build.sh
-ctest --test-dir build --output-on-failure --timeout 300
+ctest --test-dir build --output-on-failure --no-tests=error --timeout 300 -j "$(nproc)"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/MainWindowView.h"
 #include "platform/OptionsDialogView.h"
 #include "platform/QtClock.h"

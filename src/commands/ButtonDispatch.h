@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The auto-repeat timer's tick handler, Timer_MOUSE_DOWN_Timer, lives with the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "commands/Stepping.h"
 
 #include "core/Executive.h"
@@ -59,10 +60,7 @@ void headingMoved(form_VECTRIN& f, Integer heading) {
 } // namespace
 
 void showManualHeading(form_VECTRIN& f) {
-    const std::string number = signedNumberText(f.HEADING);
-    f.HEADING_STRING = lastChars(number, 3);
-    if (f.HEADING < 100) f.HEADING_STRING = "0" + lastChars(number, 2);
-    if (f.HEADING < 10) f.HEADING_STRING = "00" + lastChars(number, 1);
+    f.HEADING_STRING = zeroPadded(f.HEADING, 3);
     f.Label_HDG.caption = "MAN " + f.HEADING_STRING + lastChars(f.Label_HDG.caption, 4);
 }
 

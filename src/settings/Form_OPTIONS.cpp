@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/Form_OPTIONS.h"
 
 #include "core/form_VECTRIN.h"

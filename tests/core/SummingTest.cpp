@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/Summing.h"
 #include "core/BearingIntake.h"
 #include "support/TestRig.h"

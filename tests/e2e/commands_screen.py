@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """What the operator-command tests read back from the running program: the
 cursor and the spokes of the polar display, where a control stands on screen,
 the Num Lock light, and whether the program holds a serial device open or

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The operator commands end to end, in one run of the program: T leaves test
 mode and opens COM 1, where DF messages draw their bearing; the keypad steps
 the cursor and the manual heading with Num Lock on (by ten with Ctrl) and does

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A serial port that cannot be opened, one cause after another in one run:
 COM 1 pointing at nothing, at a device another program holds, at a device the
 user may not open. Each time the communications label shows a new reason, the

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The settings file as an operator meets it: a first start writes the default
 file and shows COM1 @ 4800 BAUD, changes made through the real options dialog
 (buttons, a swatch and the colour picker, its close box) and keys survive QUIT

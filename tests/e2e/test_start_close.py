@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The program starts maximized with its title, shows the polar display, and
 ends cleanly by its close box: exit code 0, the settings file written. (The Q
 key's way out is taken at the end of the other scenarios.)"""

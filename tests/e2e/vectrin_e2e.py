@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """End-to-end harness: the real binary on a private Xvfb display with a
 temporary home, driven by xdotool and read back by screen pixels and the
 settings file. Python standard library only. A test script is a plain program:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real receiver captures written into a pseudo-terminal, read by the real
 // serial adapter and taken in by the running cycle: they pass the same checker
 // as the replays through the fake port.
