@@ -1,0 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/DataFolder.h"
+
+#include <QDir>
+
+#include <cstdlib>
+#include <filesystem>
+
+std::string dataFolder() {
+    const char* data = std::getenv("XDG_DATA_HOME");
+    const std::filesystem::path base =
+        data && *data ? std::filesystem::path(data)
+                      : std::filesystem::path(QDir::homePath().toStdString()) / ".local" / "share";
+    return (base / "Vectrin").string();
+}
