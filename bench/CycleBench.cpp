@@ -2,14 +2,13 @@
 // One steady display cycle in test mode at a 1920 x 1080 client: the raster
 // surface against QPainter drawing the same primitives, in one run.
 
+#include "BenchWindow.h"
 #include "PainterReplay.h"
 
 #include "core/Executive.h"
 #include "core/Numbers.h"
 #include "core/form_VECTRIN.h"
-#include "display/FormResize.h"
 #include "platform/RasterSurface.h"
-#include "support/Fakes.h"
 
 #include <QGuiApplication>
 
@@ -19,33 +18,25 @@
 
 namespace {
 
-constexpr double DPI = 96;
-constexpr int WIDTH_PX = 1920;
-constexpr int HEIGHT_PX = 1080;
+constexpr double DPI = BENCH_DPI;
+constexpr int WIDTH_PX = BENCH_WIDTH_PX;
+constexpr int HEIGHT_PX = BENCH_HEIGHT_PX;
 // About two and a half minutes of test mode: the picture a user sees.
 constexpr int WARM_UP_CYCLES = 3000;
 
 enum class Picture { TestMode, Full };
 
-// The main window on fakes, drawing into the given surface.
-template <typename Surface> struct Rig {
-    FakeSerialPort serial;
-    FakeClock clock;
-    FakeTimer timer1;
-    FakeTimer timerMouseDown;
-    Surface& surface;
-    OperatingSettings settings;
-    form_VECTRIN f{MainWindowPorts{surface, serial, clock, timer1, timerMouseDown}, settings};
+// The main window on fakes, drawing into the given surface, with the tables
+// of a settled picture to start each measured cycle from.
+template <typename Surface> struct Rig : BenchWindow<Surface> {
+    using BenchWindow<Surface>::f;
 
     struct Tables {
         std::array<Single, 361> hist, sum;
         Single maxVector;
     } saved{};
 
-    Rig(Surface& s, Picture picture) : surface(s) {
-        initialiseDisplayState(f);
-        surface.setBackColour(settings.colour(ColourSlot::DisplayBackground));
-        Form_Resize(f);
+    Rig(Surface& s, Picture picture) : BenchWindow<Surface>(s) {
         for (int i = 0; i < WARM_UP_CYCLES; ++i)
             Timer1_Timer(f);
         if (picture == Picture::Full) fillEverySpoke();
@@ -116,25 +107,53 @@ void BM_SteadyCycle_QPainter_Full(benchmark::State& s) {
     painterCycle(s, Picture::Full);
 }
 
-// A cycle that repaints the disk, scale, labels and rings as well (a ring
-// count change, decay, a heading step), with as many rings as the argument:
-// test mode left running adds about one ring every three seconds.
-void BM_RedrawCycle_Raster(benchmark::State& state) {
+// The test-mode picture scaled up until its peak asks for `rings` rings, as
+// after a long session: the spokes keep their lengths on the screen.
+void scaleToRings(Rig<RasterSurface>& rig, Integer rings) {
+    const Single peak = 10.0f * static_cast<Single>(rings - 1);
+    const Single factor = peak / rig.saved.maxVector;
+    for (int d = 1; d <= 360; ++d) {
+        rig.saved.hist[d] *= factor;
+        rig.saved.sum[d] *= factor;
+    }
+    rig.saved.maxVector = peak;
+    rig.steadyCycle();
+}
+
+// A cycle whose peak moved the ring count: the disk, scale, labels and all
+// rings are repainted and the spokes drawn afresh.
+void BM_RingChange(benchmark::State& state) {
     RasterSurface surface(DPI, WIDTH_PX, HEIGHT_PX);
     Rig<RasterSurface> rig(surface, Picture::TestMode);
-    rig.f.RINGCOUNT = static_cast<Integer>(state.range(0));
+    const auto rings = static_cast<Integer>(state.range(0));
+    scaleToRings(rig, rings);
     for (auto _ : state) {
-        rig.f.NEWAZIMUTH = true;
-        rig.f.NEWRING = true;
+        rig.f.OLDRINGCOUNT = 0;
         rig.steadyCycle();
     }
+    if (rig.f.RINGCOUNT != rings) state.SkipWithError("not the asked ring count");
+}
+
+// A steady cycle (one bearing, cursor, marker, spokes) under as many rings.
+void BM_SteadyCycle_Rings(benchmark::State& state) {
+    RasterSurface surface(DPI, WIDTH_PX, HEIGHT_PX);
+    Rig<RasterSurface> rig(surface, Picture::TestMode);
+    const auto rings = static_cast<Integer>(state.range(0));
+    scaleToRings(rig, rings);
+    for (auto _ : state)
+        rig.steadyCycle();
+    if (rig.f.RINGCOUNT != rings) state.SkipWithError("not the asked ring count");
 }
 
 BENCHMARK(BM_SteadyCycle_Raster_TestMode)->Unit(benchmark::kMicrosecond)->Repetitions(9);
 BENCHMARK(BM_SteadyCycle_QPainter_TestMode)->Unit(benchmark::kMicrosecond)->Repetitions(9);
 BENCHMARK(BM_SteadyCycle_Raster_Full)->Unit(benchmark::kMicrosecond)->Repetitions(9);
 BENCHMARK(BM_SteadyCycle_QPainter_Full)->Unit(benchmark::kMicrosecond)->Repetitions(9);
-BENCHMARK(BM_RedrawCycle_Raster)->Unit(benchmark::kMillisecond)->Arg(10)->Arg(100)->Arg(1000);
+BENCHMARK(BM_RingChange)->Unit(benchmark::kMillisecond)->RangeMultiplier(10)->Range(10, 10000);
+BENCHMARK(BM_SteadyCycle_Rings)
+    ->Unit(benchmark::kMicrosecond)
+    ->RangeMultiplier(10)
+    ->Range(10, 10000);
 
 } // namespace
 
