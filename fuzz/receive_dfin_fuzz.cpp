@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Arbitrary serial text through the receive handler, its DF framing and DF_IN,
-// and the cycles that follow, with the heading from GPS or set by hand.
+// Arbitrary serial text through the receive handler, its DF framing across
+// notifications and DF_IN, and the cycles that follow, with the heading from
+// GPS or set by hand.
 //
 // Input: three set-up bytes (heading, sector width, switches), then chunks,
 // each a control byte followed by its text. The control byte's low six bits
@@ -65,10 +66,21 @@ void require(bool condition) {
     if (!condition) std::abort();
 }
 
+// A message taken in is three characters that followed a "%" on the line,
+// whichever notifications carried them, and at least one is a digit.
+void checkMessage(const std::string& message, const std::string& line) {
+    if (message.empty()) return;
+    require(message.size() == 3);
+    require(message.find('%') == std::string::npos);
+    require(
+        std::any_of(message.begin(), message.end(), [](char c) { return c >= '0' && c <= '9'; }));
+    require(line.find('%' + message) != std::string::npos);
+}
+
 // What must hold after every handler, whatever came off the line.
-void checkState(const form_VECTRIN& f, bool gpsHeading) {
+void checkState(const form_VECTRIN& f, bool gpsHeading, const std::string& line) {
     require(f.GPS_BUFFER.size() <= 1000);
-    require(f.DF_MESSAGE.size() <= 3);
+    checkMessage(f.DF_MESSAGE, line);
     require(f.TRUE_DF_BEARING == 0 || (f.TRUE_DF_BEARING >= 1 && f.TRUE_DF_BEARING <= 360));
     require(f.BRG_HIST[0] == 0 && f.BRG_SUM[0] == 0);
     Single weight = 0;
@@ -106,18 +118,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     f.CENTERY = 3000;
     f.AZRADIUS = 2000;
 
+    std::string line;
     std::size_t at = 3;
     while (at < size) {
         const std::uint8_t control = data[at++];
         const std::size_t length = std::min<std::size_t>(control & 0x3F, size - at);
-        rig.serial.deliver(std::string(reinterpret_cast<const char*>(data + at), length));
+        const std::string chunk(reinterpret_cast<const char*>(data + at), length);
+        line += chunk;
+        rig.serial.deliver(chunk);
         at += length;
         if (control & 0x80) EXECUTIVE(f);
         if (control & 0x40) {
             rig.clock.seconds += 0.05;
             rig.timer1.fire();
         }
-        checkState(f, gpsHeading);
+        checkState(f, gpsHeading, line);
     }
     return 0;
 }

@@ -11,9 +11,12 @@
 #include "display/RangeRings.h"
 #include "display/Vector.h"
 
+#include <optional>
+#include <string>
+#include <utility>
+
 namespace {
 constexpr std::size_t GPS_BUFFER_LIMIT = 1000;
-constexpr std::size_t DF_MESSAGE_LENGTH = 3;
 } // namespace
 
 void MSComm1_OnComm(form_VECTRIN& f) {
@@ -23,10 +26,10 @@ void MSComm1_OnComm(form_VECTRIN& f) {
         f.GPS_BUFFER.erase(0, f.GPS_BUFFER.size() - GPS_BUFFER_LIMIT);
     f.MSComm1.clearInput();
     if (f.COM_TIMEOUT_TIMER) f.LAST_COM_TIME = f.now();
-    if (f.NEW_DF_MESSAGE) return;
-    const std::size_t p = f.INBUFF.find('%');
-    if (p == std::string::npos) return;
-    f.DF_MESSAGE = f.INBUFF.substr(p + 1, DF_MESSAGE_LENGTH);
+    std::optional<std::string> message =
+        f.dfFraming.read(f.INBUFF, f.clockNow(), !f.NEW_DF_MESSAGE);
+    if (!message) return;
+    f.DF_MESSAGE = std::move(*message);
     f.NEW_DF_MESSAGE = true;
     f.DF_MESSAGE_TAKEN = false;
     EXECUTIVE(f);

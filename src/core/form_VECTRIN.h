@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/Clock.h"
+#include "core/DfFraming.h"
 #include "core/DisplayState.h"
 #include "core/OperatingSettings.h"
 #include "core/Random.h"
@@ -33,6 +34,8 @@ struct form_VECTRIN : DisplayState, MainControls {
     Timer& Timer_MOUSE_DOWN;
     OperatingSettings& settings;
     UniformRandom random;
+    // The DF message coming in over the serial line, until all of it is there.
+    DfFraming dfFraming;
 
     // The clock now, as a Single and rounded to a whole second.
     double clockNow() const { return clock.secondsSinceMidnight(); }

@@ -22,14 +22,6 @@ TEST_F(ReceiveHandler, TakesTheThreeCharactersAfterTheFirstPercent) {
     EXPECT_EQ(rig.serial.pending, "");
 }
 
-TEST_F(ReceiveHandler, APercentAtTheEndGivesAnEmptyMessageThatIsStillTakenIn) {
-    rig.serial.deliver("abc%");
-    EXPECT_TRUE(f.NEW_DF_MESSAGE);
-    EXPECT_EQ(f.DF_MESSAGE, "");
-    rig.serial.deliver("x");
-    EXPECT_EQ(f.DF_MESSAGE, "");
-}
-
 TEST_F(ReceiveHandler, TextWithoutPercentStartsNoCycle) {
     rig.serial.deliver("$GPVTG,1,2,3");
     EXPECT_FALSE(f.NEW_DF_MESSAGE);

@@ -1,0 +1,131 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// DF messages arriving in pieces, as a serial adapter hands them over: each is
+// taken in once its "%" and three characters are there, wherever the line was
+// split; noise is counted nowhere.
+
+#include "core/Executive.h"
+#include "support/TestRig.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using Messages = std::vector<std::string>;
+
+// The window at heading 0 with the test-mode feed off, recording the message
+// of every bearing taken in.
+struct Line {
+    TestRig rig;
+    Messages taken;
+    Line() { rig.f.SIMULATE_TIMER = false; }
+    void notify(const std::string& text) {
+        const auto before = rig.f.INCOUNT;
+        rig.serial.deliver(text);
+        if (rig.f.INCOUNT != before) taken.push_back(rig.f.DF_MESSAGE);
+    }
+    void tick() {
+        rig.clock.seconds += 0.05;
+        rig.timer1.fire();
+    }
+};
+
+// Every stream cut at every pair of places (into one, two or three
+// notifications) takes in the same messages.
+TEST(DfFraming, EveryStreamCutAnywhereTakesInTheSameMessages) {
+    struct Case {
+        std::string stream;
+        Messages expected;
+    };
+    const Case cases[] = {
+        {"%123", {"123"}},
+        {"$GPVTG,084.4,T*4D\r\n%045\r\n", {"045"}},
+        {"% 45", {" 45"}},
+        {"%7\r\n", {"7\r\n"}},
+        {"%%123", {"123"}},              // a "%" starts afresh
+        {"%1%234", {"234"}},             // a message that lost its end
+        {"%abc", {}},                    // letters
+        {std::string("%\0\0\0", 4), {}}, // NUL bytes
+        {"%\xff\xff\xff", {}},
+        {"%abc%123", {"123"}}, // noise does not hide the next message
+        {"%", {}},             // waits for the rest
+        {"%12", {}},
+    };
+    for (const Case& c : cases) {
+        const std::size_t n = c.stream.size();
+        for (std::size_t i = 0; i <= n; ++i)
+            for (std::size_t j = i; j <= n; ++j) {
+                Line line;
+                for (const std::string& piece :
+                     {c.stream.substr(0, i), c.stream.substr(i, j - i), c.stream.substr(j)}) {
+                    line.notify(piece);
+                }
+                EXPECT_EQ(line.taken, c.expected) << "cut at " << i << " and " << j;
+                EXPECT_EQ(line.rig.f.INCOUNT, static_cast<int>(c.expected.size()));
+            }
+    }
+}
+
+// GPS sentences and DF messages one byte per notification, about as many
+// bytes per tick as 4800 baud delivers: every message, and the GPS heading.
+TEST(DfFraming, MessagesBetweenGpsSentencesByteByByteAreAllTakenIn) {
+    const std::string rmc =
+        "$GPRMC,123519,A,4807.038,N,01131.000,E,022.4,084.4,230394,003.1,W*6A\r\n";
+    std::string stream;
+    Messages sent;
+    for (const char* bearing : {"045", "300", "359", "000", "127"}) {
+        stream += rmc + "%" + bearing + "\r\n";
+        sent.emplace_back(bearing);
+    }
+    Line line;
+    line.rig.settings.headingSource = "GPS";
+    for (std::size_t k = 0; k < stream.size(); ++k) {
+        line.notify(stream.substr(k, 1));
+        if (k % 24 == 23) line.tick();
+    }
+    EXPECT_EQ(line.taken, sent);
+    EXPECT_EQ(line.rig.f.HEADING, 84);
+}
+
+// A part of a message that waits beyond a second belongs to a message cut off
+// (a device unplugged mid-message): it joins no later text. Within a second,
+// midnight included, the rest completes it.
+TEST(DfFraming, APartCutOffByAHangUpJoinsNothingThatComesLater) {
+    struct Case {
+        double firstAt;
+        const char* first;
+        double restAt;
+        const char* rest;
+        Messages expected;
+    };
+    const Case cases[] = {
+        {36000, "%", 36002, "3\r\n%124", {"124"}},
+        {36010, "%1", 36010.9, "25", {"125"}},
+        {86399.8, "%", 0.3, "126", {"126"}},
+        {86399.8, "%", 1.5, "127", {}},
+    };
+    for (const Case& c : cases) {
+        Line line;
+        line.rig.clock.seconds = c.firstAt;
+        line.notify(c.first);
+        line.rig.clock.seconds = c.restAt;
+        line.notify(c.rest);
+        EXPECT_EQ(line.taken, c.expected) << c.first << c.rest;
+    }
+}
+
+// A message whose "%" comes during the lock-out is dropped whole, even when
+// its rest arrives after the tick.
+TEST(DfFraming, AMessageStartedInTheLockOutIsDroppedWhole) {
+    Line line;
+    line.notify("%123");
+    line.notify("%1");
+    line.tick();
+    line.notify("24");
+    line.notify("%125");
+    EXPECT_EQ(line.taken, (Messages{"123", "125"}));
+}
+
+} // namespace
