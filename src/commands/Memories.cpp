@@ -7,6 +7,7 @@
 #include "core/Numbers.h"
 #include "core/form_VECTRIN.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -69,7 +70,9 @@ void CmdButton_RECALL_Click(form_VECTRIN& f) {
     const auto& memory = f.BRG_MEM[f.MEMORY_SELECT];
     for (int d = 1; d <= 360; ++d)
         f.BRG_HIST[d] = memory[d];
-    f.RINGCOUNT = static_cast<Integer>(roundHalfEven(memory[RINGCOUNT_ENTRY]));
+    // A memory never saved holds no ring count; the scale needs at least one ring.
+    f.RINGCOUNT =
+        std::max<Integer>(1, static_cast<Integer>(roundHalfEven(memory[RINGCOUNT_ENTRY])));
     f.MAXVECTOR = memory[MAXVECTOR_ENTRY];
     if (f.MEMORY_SELECT >= 1)
         f.Label_SOURCE.caption = "SOURCE : MEM" + std::to_string(f.MEMORY_SELECT);

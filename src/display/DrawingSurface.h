@@ -36,7 +36,8 @@ struct TwipsSize {
 enum class WindowState { Normal = 0, Maximized = 2 };
 
 // The main window's client area as a persistent raster with a pen state.
-// Coordinates are twips from the top-left corner of the client area, y down.
+// Coordinates are twips from the top-left corner of the client area, y down;
+// an operation given a position or size that is not finite draws nothing.
 class DrawingSurface {
 public:
     virtual ~DrawingSurface() = default;

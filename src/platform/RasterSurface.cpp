@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <initializer_list>
 #include <limits>
 #include <utility>
 
@@ -80,6 +81,12 @@ struct LineSteps {
         return steep ? QPoint(v, u) : QPoint(u, v);
     }
 };
+
+// A position or size that is not a number or infinite stands nowhere on the
+// window: the operation that gets one draws nothing.
+bool allFinite(std::initializer_list<Single> values) {
+    return std::all_of(values.begin(), values.end(), [](Single v) { return std::isfinite(v); });
+}
 
 // The pixels of the box with corners a and b, both included.
 QRect spanning(QPoint a, QPoint b) {
@@ -173,6 +180,7 @@ void RasterSurface::setBackColour(Colour colour) {
 }
 
 void RasterSurface::line(Single x1, Single y1, Single dx, Single dy) {
+    if (!allFinite({x1, y1, dx, dy})) return;
     const QPoint from = toPixel(x1, y1);
     const QPoint to = toPixel(x1 + dx, y1 + dy);
     if (pen.lineWidth <= 1)
@@ -238,6 +246,7 @@ void RasterSurface::paintedLine(QPoint from, QPoint to) {
 }
 
 void RasterSurface::circle(Single x, Single y, Single radius) {
+    if (!allFinite({x, y, radius})) return;
     const QPoint centre = toPixel(x, y);
     const int r = std::abs(toPixel(radius));
     if (pen.lineWidth <= 1 && pen.fillStyle == FillStyle::Transparent && r <= LOOP_CIRCLE_LIMIT)
@@ -296,6 +305,7 @@ void RasterSurface::paintedCircle(QPoint centre, int r) {
 }
 
 void RasterSurface::print(const std::string& text) {
+    if (!allFinite({pen.textX, pen.textY})) return;
     const QPoint topLeft = toPixel(pen.textX, pen.textY);
     const QString qtext = QString::fromStdString(text);
     QPainter painter(&image_);
