@@ -93,15 +93,15 @@ private:
 
     void append(const std::string& text) {
         if (!file_ || text.empty()) return;
+        if (size_ + text.size() > limit_) {
+            stopRecording("the sessions have reached their size limit");
+            return;
+        }
         while (othersSize_ + size_ + text.size() > limit_ && !others_.empty()) {
             std::error_code ignored;
             fs::remove(others_.front().first, ignored);
             othersSize_ -= others_.front().second;
             others_.erase(others_.begin());
-        }
-        if (size_ + text.size() > limit_) {
-            stopRecording("the sessions have reached their size limit");
-            return;
         }
         if (std::fwrite(text.data(), 1, text.size(), file_) != text.size() ||
             std::fflush(file_) != 0) {
