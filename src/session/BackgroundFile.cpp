@@ -45,18 +45,26 @@ void BackgroundFile::note(const std::string& what) {
     notes_ << "vectrin: " << path_.string() << ": " << what << '\n' << std::flush;
 }
 
-void BackgroundFile::run() {
+// Opens the file for appending, behind a header when it is new or empty.
+bool BackgroundFile::open(std::ofstream& out) {
     std::error_code error;
     std::filesystem::create_directories(path_.parent_path(), error);
     errno = 0;
-    std::ofstream out(path_, std::ios::app | std::ios::binary);
+    out.open(path_, std::ios::app | std::ios::binary);
     if (!out) {
-        stopped_ = true;
         note(reason(error ? error.value() : errno) + "; nothing is logged");
-        return;
+        return false;
     }
-    if (std::filesystem::is_regular_file(path_, error) && std::filesystem::file_size(path_) == 0)
+    if (std::filesystem::is_regular_file(path_, error) &&
+        std::filesystem::file_size(path_, error) == 0)
         out << header_ << '\n';
+    return true;
+}
+
+// The file is opened with the first lines, so a run that logs nothing leaves
+// no trace.
+void BackgroundFile::run() {
+    std::ofstream out;
     for (bool closing = false; !closing;) {
         std::vector<std::string> lines;
         std::size_t leftOut = 0;
@@ -67,16 +75,18 @@ void BackgroundFile::run() {
             leftOut = std::exchange(leftOut_, 0);
             closing = closing_;
         }
+        if (lines.empty()) continue;
+        if (!out.is_open() && !open(out)) break;
         errno = 0;
         for (const std::string& line : lines)
             out << line << '\n';
         out.flush();
         if (!out) {
-            stopped_ = true;
             note(reason(errno) + "; logging stopped");
-            return;
+            break;
         }
         if (leftOut)
             note(std::to_string(leftOut) + " lines left out while the disk did not keep up");
     }
+    stopped_ = true;
 }

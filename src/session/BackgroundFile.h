@@ -7,6 +7,7 @@
 #include <condition_variable>
 #include <cstddef>
 #include <filesystem>
+#include <fstream>
 #include <mutex>
 #include <ostream>
 #include <string>
@@ -14,8 +15,9 @@
 #include <vector>
 
 // A file that lines are appended to on a thread of its own, so that whoever
-// appends never waits for the disk. The thread creates the folder, opens the
-// file for appending and writes `header` first when the file is new or empty.
+// appends never waits for the disk. With the first lines, the thread creates
+// the folder, opens the file for appending and writes `header` first when the
+// file is new or empty.
 // When the file cannot be opened or a write fails (a full disk), the file is
 // given up with a note in `notes`, and further lines are dropped. While the
 // disk does not keep up, at most `mostWaiting` lines wait; further ones are
@@ -32,6 +34,7 @@ public:
     void append(std::string line) override;
 
 private:
+    bool open(std::ofstream& out);
     void run();
     void note(const std::string& what);
 
