@@ -9,8 +9,6 @@
 
 #include "platform/RasterSurface.h"
 
-#include <QGuiApplication>
-
 #include <benchmark/benchmark.h>
 
 #include <ctime>
@@ -67,13 +65,3 @@ void BM_Soak(benchmark::State& state) {
 BENCHMARK(BM_Soak)->Arg(8)->Iterations(1)->Unit(benchmark::kSecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv); // fonts for the labels
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
