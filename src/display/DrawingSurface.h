@@ -4,6 +4,7 @@
 #include "core/Types.h"
 
 #include <string>
+#include <vector>
 
 enum class FillStyle { Solid = 0, Transparent = 1 };
 enum class LineStyle { Solid = 0, Dotted = 2 };
@@ -50,6 +51,12 @@ public:
     virtual void line(Single x1, Single y1, Single dx, Single dy) = 0;
     // A full circle outline; its interior is filled while the fill style is solid.
     virtual void circle(Single x, Single y, Single radius) = 0;
+    // Circles around one centre, as circle() draws each of them in turn; a
+    // surface may draw many at once for less.
+    virtual void concentricCircles(Single x, Single y, const std::vector<Single>& radii) {
+        for (const Single radius : radii)
+            circle(x, y, radius);
+    }
     // Text at the text position, transparent background.
     virtual void print(const std::string& text) = 0;
     // The window background and the colour of clear; repaints the whole surface.

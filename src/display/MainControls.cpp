@@ -14,6 +14,9 @@ const Font HEADING_FONT{"Arial", 14.25f, true, false};
 const Font WARNING_FONT{"Arial", 9.75f, true, false};
 const Font TIMEOUT_FONT{"Arial", 9.0f, true, false};
 
+// "RANGE  327670 BRGS", the widest the range label can read, with room to spare.
+constexpr Long RANGE_LABEL_WIDTH = 1815;
+
 constexpr Colour WHITE = 0xFFFFFF;
 constexpr Colour RED = 0x0000FF;
 
@@ -98,12 +101,14 @@ MainControls::MainControls(const OperatingSettings& initial) {
         button("CmdButton_CLEAR", "", "C:CLEAR DISPLAY  ", 120, 3240, 1455, 375, face);
     CmdButton_QUIT = button("CmdButton_QUIT", "", "Q:QUIT PROGRAM  ", 120, 3600, 1455, 375, face);
 
-    Frame_BOTTOM_LEFT = frame(BL, 120, 4320, 1455, 2055, back);
+    // Wide enough for the range label's widest text; its buttons keep their width.
+    Frame_BOTTOM_LEFT = frame(BL, 120, 4320, RANGE_LABEL_WIDTH, 2055, back);
     CmdButton_SECTOR = button("CmdButton_SECTOR", BL, "S:SECTOR     4 DEG", 0, 0, 1455, 375, face);
     Label_DECAY = label("Label_DECAY", BL, "DECAY RATE :", 0, 480, 1215, 255, text);
     Label_DECAY_RATE = label("Label_DECAY_RATE", BL, "0.9 @ 5 SEC", 0, 735, 1455, 255, text);
     CmdButton_VAR = button("CmdButton_VAR", BL, "V:VAR          OFF", 0, 1080, 1215, 375, face);
-    Label_RANGE = label("Label_RANGE", BL, "RANGE : 60 BRGS ", 0, 1560, 1455, 255, text);
+    Label_RANGE =
+        label("Label_RANGE", BL, "RANGE : 60 BRGS ", 0, 1560, RANGE_LABEL_WIDTH, 255, text);
     Label_CURSOR = label("Label_CURSOR", BL, "CURSOR : 000 TRU", 0, 1815, 1455, 255, text);
 
     CmdButton_MEM1 = button("CmdButton_MEM1", "", "1 : MEM 1", 8400, 1800, 855, 375, face);

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <limits>
+#include <vector>
 
 namespace {
 
@@ -24,10 +25,11 @@ void drawRings(form_VECTRIN& f) {
     DrawingSurface& s = f.surface;
     s.pen.foreColour = f.settings.colour(ColourSlot::RangeRings);
     const Single spacing = f.AZRADIUS / f.RINGCOUNT;
-    for (Single i = 1; i <= f.RINGCOUNT - 1; ++i) {
-        s.pen.lineWidth = 2;
-        s.circle(f.CENTERX, f.CENTERY, i * spacing);
-    }
+    std::vector<Single> radii;
+    for (Single i = 1; i <= f.RINGCOUNT - 1; ++i)
+        radii.push_back(i * spacing);
+    s.pen.lineWidth = 2;
+    s.concentricCircles(f.CENTERX, f.CENTERY, radii);
     s.pen.lineWidth = 1;
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/RasterSurface.h"
 
+#include "platform/ConcentricCircles.h"
 #include "platform/FontMapping.h"
 #include "platform/QtColours.h"
 #include "platform/SurfaceHost.h"
@@ -15,6 +16,7 @@
 #include <initializer_list>
 #include <limits>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -291,10 +293,34 @@ void RasterSurface::thinCircle(QPoint centre, int radius) {
     markDirty(pixels.takeChanged());
 }
 
+void RasterSurface::concentricCircles(Single x, Single y, const std::vector<Single>& radii) {
+    const bool rings = pen.lineWidth == RING_PEN_WIDTH && pen.fillStyle == FillStyle::Transparent &&
+                       allFinite({x, y});
+    std::vector<int> pixelRadii;
+    pixelRadii.reserve(radii.size());
+    for (const Single radius : radii) {
+        if (!std::isfinite(radius)) continue;
+        pixelRadii.push_back(std::abs(toPixel(radius)));
+    }
+    if (!std::is_sorted(pixelRadii.begin(), pixelRadii.end()))
+        std::sort(pixelRadii.begin(), pixelRadii.end());
+    pixelRadii.erase(std::unique(pixelRadii.begin(), pixelRadii.end()), pixelRadii.end());
+    if (!rings || pixelRadii.empty() || pixelRadii.back() > CircleOutlines::MAX_RADIUS) {
+        DrawingSurface::concentricCircles(x, y, radii);
+        return;
+    }
+    // The same circle drawn twice sets the same pixels, so each whole radius
+    // is drawn once.
+    const QPoint centre = toPixel(x, y);
+    markDirty(drawConcentricCircles(image_, centre, pixelRadii, ringOutlines_,
+                                    toRgb(pen.foreColour),
+                                    [&](int radius) { paintedCircle(centre, radius); }));
+}
+
 void RasterSurface::paintedCircle(QPoint centre, int r) {
     QPainter painter(&image_);
     painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(QPen(toQColor(pen.foreColour), std::max(pen.lineWidth, 1)));
+    painter.setPen(outlinePen(toQColor(pen.foreColour), pen.lineWidth));
     if (pen.fillStyle == FillStyle::Solid)
         painter.setBrush(toQColor(pen.fillColour));
     else

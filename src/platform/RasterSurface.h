@@ -2,6 +2,7 @@
 #pragma once
 
 #include "display/DrawingSurface.h"
+#include "platform/CircleOutlines.h"
 #include "platform/DirtyRegion.h"
 
 #include <QImage>
@@ -20,7 +21,9 @@ class SurfaceHost;
 // buffer's scanlines; wider lines, filled and wide circles and text go through
 // QPainter without antialiasing. Refresh hands on only what changed since the
 // previous one: the own loops count a pixel only when they change it, so an
-// element drawn again over itself adds nothing. Works without a window:
+// element drawn again over itself adds nothing. Many two-pixel circles around
+// one centre are drawn at once from QPainter's outlines (ConcentricCircles),
+// at a cost that does not grow with their number. Works without a window:
 // refresh then only forgets what was drawn.
 class RasterSurface : public DrawingSurface {
 public:
@@ -45,6 +48,7 @@ public:
     void clear() override;
     void line(Single x1, Single y1, Single dx, Single dy) override;
     void circle(Single x, Single y, Single radius) override;
+    void concentricCircles(Single x, Single y, const std::vector<Single>& radii) override;
     void print(const std::string& text) override;
     void setBackColour(Colour colour) override;
     Colour backColour() const override { return back_; }
@@ -54,6 +58,9 @@ public:
     void setWindowState(WindowState state) override;
 
 private:
+    // The pen width of the circles that concentricCircles draws at once.
+    static constexpr int RING_PEN_WIDTH = 2;
+
     void fill();
     void markDirty(const QRect& area);
     void thinLine(QPoint from, QPoint to, bool dotted);
@@ -67,4 +74,5 @@ private:
     DirtyRegion dirty_;
     SurfaceHost* host_ = nullptr;
     std::function<void(const QRegion&)> onRefresh_;
+    CircleOutlines ringOutlines_{RING_PEN_WIDTH};
 };

@@ -1,0 +1,101 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Range rings drawn at once from QPainter's outlines set exactly the pixels
+// that QPainter sets drawing them one by one, however many there are.
+
+#include "platform/CircleOutlines.h"
+#include "platform/QtColours.h"
+#include "platform/RasterSurface.h"
+
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <vector>
+
+namespace {
+
+// What drawing the rings at once relies on, for every radius it may be asked
+// for: each row of an outline is one span or two around the hole, and on the
+// next radius the outer edge never comes in, the hole never shrinks and the
+// hole lies within the smaller circle's outer edge (no gap between them).
+TEST(CircleOutlines, NeighbouringRadiiLeaveNoGapAndNeverShrink) {
+    CircleOutlines outlines(2);
+    auto within = [](PixelSpan inner, PixelSpan outer) {
+        return inner.empty() || (outer.from <= inner.from && inner.to <= outer.to);
+    };
+    for (int r = 0; r < CircleOutlines::MAX_RADIUS; ++r) {
+        const auto& smaller = outlines.outline(r);
+        const auto& larger = outlines.outline(r + 1);
+        ASSERT_TRUE(smaller && larger) << "radius " << r;
+        auto end = [](const CircleOutline& o) { return o.top + static_cast<int>(o.rows.size()); };
+        const int top = std::min(smaller->top, larger->top);
+        const int bottom = std::max(end(*smaller), end(*larger));
+        for (int y = top; y < bottom; ++y) {
+            const OutlineRow* a = smaller->row(y);
+            const OutlineRow* b = larger->row(y);
+            const PixelSpan extentA = a ? a->extent() : PixelSpan{};
+            const PixelSpan extentB = b ? b->extent() : PixelSpan{};
+            ASSERT_TRUE(within(extentA, extentB)) << "radius " << r << " row " << y;
+            ASSERT_TRUE(within(a ? a->hole() : PixelSpan{}, b ? b->hole() : PixelSpan{}))
+                << "radius " << r << " row " << y;
+            ASSERT_TRUE(within(b ? b->hole() : PixelSpan{}, extentA))
+                << "radius " << r << " row " << y;
+        }
+    }
+}
+
+// The rings of as many as the table says, on the surface and by QPainter one
+// circle at a time, on windows where the disk fits and where it is cut off.
+TEST(ConcentricCircles, RingsDrawnAtOnceSetTheSamePixelsAsQPainterOneByOne) {
+    struct Case {
+        int width, height;
+        QPoint centre;
+        int outer; // pixels
+    };
+    const Case cases[] = {
+        {1920, 1080, {960, 557}, 432},   {640, 360, {320, 197}, 144},
+        {300, 200, {150, 120}, 400}, // the disk runs off every edge
+        {200, 150, {-40, 170}, 260}, // centre outside the window
+        {3840, 2160, {1920, 1097}, 864},
+    };
+    std::mt19937 random(12);
+    for (const Case& c : cases) {
+        std::vector<std::vector<Single>> ringSets;
+        for (int count : {2, 7, 60, 250, 431, 1000}) {
+            std::vector<Single> radii;
+            const Single spacing = static_cast<Single>(c.outer * 15) / static_cast<Single>(count);
+            for (Single i = 1; i <= static_cast<Single>(count - 1); ++i)
+                radii.push_back(i * spacing);
+            ringSets.push_back(radii);
+        }
+        std::vector<Single> scattered;
+        for (int k = 0; k < 300; ++k)
+            scattered.push_back(static_cast<Single>(random() % (c.outer * 15)));
+        ringSets.push_back(scattered);
+
+        for (const std::vector<Single>& radii : ringSets) {
+            RasterSurface surface(96, c.width, c.height);
+            surface.setBackColour(0x102030);
+            QImage expected = surface.image().copy();
+            surface.pen.foreColour = 0x0000FF;
+            surface.pen.lineWidth = 2;
+            const auto x = static_cast<Single>(c.centre.x() * 15);
+            const auto y = static_cast<Single>(c.centre.y() * 15);
+            surface.concentricCircles(x, y, radii);
+
+            QPainter painter(&expected);
+            painter.setRenderHint(QPainter::Antialiasing, false);
+            painter.setPen(outlinePen(toQColor(0x0000FF), 2));
+            for (const Single radius : radii) {
+                const int r = surface.toPixel(radius);
+                painter.drawEllipse(c.centre, r, r);
+            }
+            painter.end();
+            EXPECT_EQ(surface.image(), expected)
+                << c.width << "x" << c.height << ", " << radii.size() << " rings";
+        }
+    }
+}
+
+} // namespace
