@@ -8,12 +8,15 @@
 #include "platform/QtTimer.h"
 #include "platform/RasterSurface.h"
 #include "platform/SettingsFolder.h"
+#include "platform/SysfsSerialDevices.h"
 #include "platform/Twips.h"
 #include "settings/Program.h"
 
 #include <QApplication>
 #include <QPalette>
 #include <QScreen>
+
+#include <iostream>
 
 // Wires the Qt adapters to the program, starts it, opens the main window
 // maximized and runs the event loop until the window closes.
@@ -24,7 +27,8 @@ int main(int argc, char** argv) {
     const double dpi = app.primaryScreen()->logicalDotsPerInch();
     const double twipsPerPixel = twipsPerPixelAt(dpi);
     RasterSurface surface(dpi);
-    QtSerialPort serial;
+    SysfsSerialDevices devices(DevicePlaces{settingsFolder()});
+    QtSerialPort serial(devices);
     QtClock clock;
     QtTimer timer1;
     QtTimer timerMouseDown;
@@ -36,8 +40,9 @@ int main(int argc, char** argv) {
     system.buttonShadow = fromQColor(palette.color(QPalette::Dark));
 
     Program program(ProgramPorts{surface, serial, clock, timer1, timerMouseDown, picker,
-                                 settingsFolder(), system});
+                                 settingsFolder(), system, devices});
     program.start();
+    if (!program.startNotice().empty()) std::cerr << "vectrin: " << program.startNotice() << '\n';
 
     MainWindowView view(program, surface, twipsPerPixel);
     picker.setParent(&view);

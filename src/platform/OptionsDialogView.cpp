@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/OptionsDialogView.h"
 
+#include "platform/DeviceChooserView.h"
 #include "platform/Twips.h"
 #include "settings/Program.h"
 
@@ -47,6 +48,7 @@ OptionsDialogView::OptionsDialogView(Program& program, QWidget* mainWindow, doub
         swatch->setCursor(Qt::PointingHandCursor);
         swatch->installEventFilter(this);
     }
+    chooser_ = new DeviceChooserView(program_, this, afterEvent_);
     showRequestsSeen_ = dialog.showRequests;
     setVisible(dialog.visible);
 }
@@ -76,6 +78,7 @@ void OptionsDialogView::sync() {
         activateWindow();
     }
     if (dialog.visible != isVisible()) setVisible(dialog.visible);
+    chooser_->sync();
 }
 
 // A click on a swatch (released over it) is a click of the button beside it.

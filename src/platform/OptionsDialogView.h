@@ -8,13 +8,15 @@
 #include <functional>
 #include <memory>
 
+class DeviceChooserView;
 class Program;
 
 // The options dialog: a modeless window beside the main window whose widgets
 // mirror the dialog's controls. Button clicks and swatch clicks go to the
 // program; afterwards the afterEvent callback brings every window in step.
 // Its close box works as EXIT. It shows and hides as the model says, and each
-// OPTIONS command brings it up again in its normal state, in front.
+// OPTIONS command brings it up again in its normal state, in front. The
+// device chooser is a window of its own over it.
 class OptionsDialogView : public QWidget {
 public:
     OptionsDialogView(Program& program, QWidget* mainWindow, double twipsPerPixel,
@@ -37,5 +39,6 @@ private:
     double twipsPerPixel_;
     std::function<void()> afterEvent_;
     std::unique_ptr<ControlMirror> mirror_;
+    DeviceChooserView* chooser_;
     unsigned showRequestsSeen_ = 0;
 };

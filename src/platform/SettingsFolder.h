@@ -6,8 +6,3 @@
 // The folder of the settings file: $XDG_CONFIG_HOME/Vectrin, or
 // ~/.config/Vectrin when XDG_CONFIG_HOME is unset or empty.
 std::string settingsFolder();
-
-// The device of serial port n: the entry "COMn" of the settings folder when
-// there is one (a symbolic link to the device; followed when opened), else
-// /dev/ttyS{n-1}.
-std::string serialDevicePath(int portNumber);

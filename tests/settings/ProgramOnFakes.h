@@ -2,6 +2,7 @@
 #pragma once
 
 #include "settings/Program.h"
+#include "support/FakeSerialDevices.h"
 #include "support/Fakes.h"
 
 #include <algorithm>
@@ -13,7 +14,7 @@ inline constexpr SystemColours TEST_SYSTEM_COLOURS{0xF0F0F0, 0xA0A0A0};
 struct ProgramOnFakes {
     explicit ProgramOnFakes(const std::string& settingsFolder)
         : program{ProgramPorts{surface, serial, clock, timer1, timerMouseDown, picker,
-                               settingsFolder, TEST_SYSTEM_COLOURS}} {}
+                               settingsFolder, TEST_SYSTEM_COLOURS, devices}} {}
 
     FakeSerialPort serial;
     FakeClock clock;
@@ -21,6 +22,7 @@ struct ProgramOnFakes {
     FakeTimer timerMouseDown;
     RecordingSurface surface;
     FakeColourPicker picker;
+    FakeSerialDevices devices;
     Program program;
     form_VECTRIN& f = program.main();
     Form_OPTIONS& o = program.options();
