@@ -61,7 +61,7 @@ def test_a_screen_reader_can_follow_the_display_and_work_the_options(binary):
         bus = private_bus(s)
         try:
             import pyatspi
-            s.start()
+            s.start(timeout=60)
             desktop = pyatspi.Registry.getDesktop(0)
             app = e2e.wait_until(lambda: next((a for a in desktop if a and a.name == "vectrin"),
                                               None), 20, "vectrin on the AT-SPI bus")
