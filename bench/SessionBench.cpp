@@ -34,21 +34,34 @@ public:
     mutable std::int64_t ms = 0;
 };
 
+// A recorder on a fake port, writing into a folder of its own.
+struct Recording {
+    explicit Recording(const char* name) : folder(fs::temp_directory_path() / name) {}
+    ~Recording() {
+        recorder.close();
+        writer.flush();
+        fs::remove_all(folder);
+    }
+    fs::path folder;
+    std::ostringstream notes;
+    FakeSerialPort fake;
+    SteadySessionClock sessionClock;
+    SessionWriter writer{folder, 1u << 30, notes};
+    SessionRecorder recorder{fake, sessionClock, writer};
+};
+
 // A DF message arrives through the port and starts a cycle; the next tick ends
 // the lock-out and runs another. The tables are put back each time, so every
 // cycle draws the same picture.
 void dfCycles(benchmark::State& state, bool recorded) {
-    const fs::path folder = fs::temp_directory_path() / "vectrin-session-bench";
-    std::ostringstream notes;
-    FakeSerialPort fake;
-    SteadySessionClock sessionClock;
-    SessionWriter writer(folder, 1u << 30, notes);
-    SessionRecorder recorder(fake, sessionClock, writer);
+    Recording recording("vectrin-session-bench");
+    FakeSerialPort& fake = recording.fake;
     FakeClock clock;
     FakeTimer timer1, timerMouseDown;
     RasterSurface surface(DPI, WIDTH_PX, HEIGHT_PX);
     OperatingSettings settings;
-    form_VECTRIN f{MainWindowPorts{surface, recorded ? static_cast<SerialPort&>(recorder) : fake,
+    form_VECTRIN f{MainWindowPorts{surface,
+                                   recorded ? static_cast<SerialPort&>(recording.recorder) : fake,
                                    clock, timer1, timerMouseDown},
                    settings};
     initialiseDisplayState(f);
@@ -71,9 +84,8 @@ void dfCycles(benchmark::State& state, bool recorded) {
         clock.seconds += 0.05;
     }
     f.MSComm1.close();
-    writer.flush();
-    fs::remove_all(folder);
-    if (!notes.str().empty()) state.SkipWithError(notes.str().c_str());
+    recording.writer.flush();
+    if (!recording.notes.str().empty()) state.SkipWithError(recording.notes.str().c_str());
 }
 
 void BM_DfCycle_Unrecorded(benchmark::State& s) {
@@ -86,20 +98,13 @@ void BM_DfCycle_Recorded(benchmark::State& s) {
 // The recorder's own share of a cycle: one read of a DF message and a GPS
 // sentence, stamped and handed to the writer's thread.
 void BM_RecordOneRead(benchmark::State& state) {
-    const fs::path folder = fs::temp_directory_path() / "vectrin-session-bench-read";
-    std::ostringstream notes;
-    FakeSerialPort fake;
-    SteadySessionClock sessionClock;
-    SessionWriter writer(folder, 1u << 30, notes);
-    SessionRecorder recorder(fake, sessionClock, writer);
-    recorder.open();
+    Recording recording("vectrin-session-bench-read");
+    recording.recorder.open();
     for (auto _ : state) {
-        fake.pending = "%045\r\n$GPRMC,100000,A,4807.038,N,01131.000,E,0.0,0.0,061226,,,A*6A\r\n";
-        benchmark::DoNotOptimize(recorder.readAll());
+        recording.fake.pending =
+            "%045\r\n$GPRMC,100000,A,4807.038,N,01131.000,E,0.0,0.0,061226,,,A*6A\r\n";
+        benchmark::DoNotOptimize(recording.recorder.readAll());
     }
-    recorder.close();
-    writer.flush();
-    fs::remove_all(folder);
 }
 
 // Ten minutes of a DF unit at two bearings a second and a GPS at one fix a

@@ -82,23 +82,35 @@ std::string spokenWords(const std::string& caption) {
     return said;
 }
 
-AccessibleText accessibleText(const Control& control, std::span<const AccessibleEntry> table) {
-    const auto entry = std::find_if(table.begin(), table.end(), [&](const AccessibleEntry& e) {
-        return control.name == e.control;
-    });
-    if (entry == table.end()) return {trimmed(control.caption), {}};
+AccessibleTable::AccessibleTable(std::string_view lines) {
+    std::istringstream text{std::string(lines)};
+    for (std::string line; std::getline(text, line);) {
+        std::vector<std::string> fields;
+        std::istringstream bars(line);
+        for (std::string field; std::getline(bars, field, '|');)
+            fields.push_back(trimmed(field));
+        fields.resize(std::max<std::size_t>(fields.size(), 5));
+        if (!fields[0].empty())
+            entries_.push_back({fields[0], fields[1], fields[2], fields[3], fields[4]});
+    }
+}
+
+AccessibleText AccessibleTable::textOf(const Control& control) const {
+    const auto entry = std::find_if(entries_.begin(), entries_.end(),
+                                    [&](const Entry& e) { return control.name == e.control; });
+    if (entry == entries_.end()) return {trimmed(control.caption), {}};
     AccessibleText text{entry->name, entry->description};
-    if (entry->valueAfter == ACCESSIBLE_CAPTION) {
+    if (entry->value == "=") {
         text.name = trimmed(control.caption);
-    } else if (entry->valueAfter == ACCESSIBLE_ON_OFF) {
+    } else if (entry->value == "on/off") {
         text.name += control.caption.find("OFF") == std::string::npos ? " on" : " off";
-    } else if (entry->valueAfter) {
-        const std::string prefix = entry->valueAfter;
+    } else if (entry->value != "-") {
+        const std::string prefix = entry->value == "*" ? "" : entry->value;
         const bool hasPrefix = control.caption.rfind(prefix, 0) == 0;
         const std::string value =
             spokenWords(hasPrefix ? control.caption.substr(prefix.size()) : control.caption);
         if (!value.empty()) text.name += " " + value;
-        if (entry->unit) text.name += std::string(" ") + entry->unit;
+        if (!entry->unit.empty()) text.name += " " + entry->unit;
     }
     return text;
 }

@@ -32,7 +32,6 @@ TEST(AccessibleText, NamesFollowTheCaptionsInWords) {
         {false, "Label_COMM", "COM1: NOT FOUND", "Serial port COM 1: not found"},
         {false, "Label_SOURCE", "SOURCE : MEM3", "Bearing source memory 3"},
         {false, "Label_LAST_BRG", "LAST BRG : 007", "Last bearing 7 degrees"},
-        {false, "Label_TOTAL_BRG", "TOTAL BRG : 0000", "Total bearings 0"},
         {false, "Label_RANGE", "RANGE  120 BRGS", "Range 120 bearings"},
         {false, "Label_CREDIT_NAME", "  A. Maker ", "A. Maker"},
         {true, "CmdButton_TIME", "@  5 SEC", "Decay interval 5 seconds"},
