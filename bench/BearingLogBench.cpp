@@ -91,7 +91,7 @@ struct Rig {
     }
 };
 
-void bearingCycle(benchmark::State& state, bool logged) {
+void BM_BearingCycle(benchmark::State& state, bool logged) {
     Rig rig(logged);
     const Integer rings = rig.f.RINGCOUNT;
     const auto count = rig.f.INCOUNT;
@@ -101,13 +101,6 @@ void bearingCycle(benchmark::State& state, bool logged) {
     if (rig.f.INCOUNT - count != static_cast<long>(state.iterations()))
         state.SkipWithError("a bearing was not taken in");
     if (!rig.notes.str().empty()) state.SkipWithError(rig.notes.str().c_str());
-}
-
-void BM_BearingCycle_WithoutLog(benchmark::State& state) {
-    bearingCycle(state, false);
-}
-void BM_BearingCycle_WithLog(benchmark::State& state) {
-    bearingCycle(state, true);
 }
 
 // The log's share of a cycle: the position looked up, the line made and handed
@@ -122,8 +115,10 @@ void BM_LogOneBearing(benchmark::State& state) {
         log.bearingTakenIn({100.25, 45, 224, 179, "GPS"});
 }
 
-BENCHMARK(BM_BearingCycle_WithoutLog)->Unit(benchmark::kMicrosecond)->Repetitions(9);
-BENCHMARK(BM_BearingCycle_WithLog)->Unit(benchmark::kMicrosecond)->Repetitions(9);
+BENCHMARK_CAPTURE(BM_BearingCycle, WithoutLog, false)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(9);
+BENCHMARK_CAPTURE(BM_BearingCycle, WithLog, true)->Unit(benchmark::kMicrosecond)->Repetitions(9);
 BENCHMARK(BM_LogOneBearing)->Unit(benchmark::kMicrosecond)->Repetitions(9);
 
 } // namespace
