@@ -8,13 +8,14 @@ set -euo pipefail
 
 run_packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-serialport-dev libgl-dev
+  qt6-base-dev qt6-serialport-dev libgl-dev libxcb1-dev
   fonts-liberation2
 )
 test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb openbox xdotool x11-utils imagemagick python3
+  dbus at-spi2-core python3-pyatspi
 )
 
 packages=("${run_packages[@]}")

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/DataFolder.h"
 
+#include "session/BearingLogging.h"
+
 #include <QDir>
 
 #include <cstdlib>
@@ -12,4 +14,12 @@ std::string dataFolder() {
         data && *data ? std::filesystem::path(data)
                       : std::filesystem::path(QDir::homePath().toStdString()) / ".local" / "share";
     return (base / "Vectrin").string();
+}
+
+std::string sessionsFolder() {
+    return (std::filesystem::path(dataFolder()) / "sessions").string();
+}
+
+std::string bearingLogFile() {
+    return (std::filesystem::path(dataFolder()) / BEARING_LOG_NAME).string();
 }

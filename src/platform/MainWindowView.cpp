@@ -1,10 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/MainWindowView.h"
 
+#include "display/PolarReadout.h"
 #include "platform/KeyCodes.h"
 #include "platform/RasterSurface.h"
 #include "platform/Twips.h"
+#include "platform/WindowManager.h"
 #include "settings/Program.h"
+
+#include <QAccessible>
+#include <QLabel>
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -46,6 +51,14 @@ MainWindowView::MainWindowView(Program& program, RasterSurface& surface, double 
     };
     mirror_ = std::make_unique<ControlMirror>(*this, program_.main().all(), twipsPerPixel_,
                                               std::move(buttons));
+    mirror_->setAccessibleTexts(mainWindowText);
+    setAccessibleDescription(QStringLiteral("Polar display of DF bearings, heading up. "
+                                            "Every button is also worked by its key."));
+    polarDisplay_ = new QLabel(this);
+    polarDisplay_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    polarDisplay_->setAccessibleName(QStringLiteral("Polar display"));
+    polarDisplay_->lower();
+    describePolarDisplay();
     installEventFilter(this);
     for (QWidget* child : mirror_->widgets())
         child->installEventFilter(this);
@@ -61,6 +74,7 @@ MainWindowView::~MainWindowView() {
 
 void MainWindowView::afterEvent() {
     mirror_->sync();
+    describePolarDisplay();
     for (const auto& follower : followers_)
         follower();
     if (program_.closeRequested() && !closing_) close();
@@ -74,6 +88,14 @@ void MainWindowView::setOnClosed(std::function<void()> onClosed) {
     onClosed_ = std::move(onClosed);
 }
 
+// Only while a screen reader listens: the words change with every bearing.
+void MainWindowView::describePolarDisplay() {
+    if (!QAccessible::isActive()) return;
+    const QString text = QString::fromStdString(polarReadout(program_.main()));
+    if (polarDisplay_->accessibleDescription() != text)
+        polarDisplay_->setAccessibleDescription(text);
+}
+
 QSize MainWindowView::outerSize() const {
     return frameGeometry().size();
 }
@@ -83,20 +105,18 @@ QSize MainWindowView::designSize() const {
             twipsToPixels(DESIGN_HEIGHT, twipsPerPixel_)};
 }
 
-// Without a window manager nobody honours the maximized state, so the window
-// also takes the screen's available area itself; the normal window has the
-// design size, centred.
+// A window manager maximizes the window and gives it back its normal size
+// with the title bar on the screen; the geometry is set by hand only where
+// there is none: the maximized window takes the screen's available area, the
+// normal one has the design size, centred.
 void MainWindowView::applyWindowState(WindowState state) {
+    const bool maximized = state == WindowState::Maximized;
+    setWindowState(maximized ? Qt::WindowMaximized : Qt::WindowNoState);
+    if (windowManagerPresent()) return;
     const QRect available = screen()->availableGeometry();
-    if (state == WindowState::Maximized) {
-        setWindowState(Qt::WindowMaximized);
-        setGeometry(available);
-    } else {
-        setWindowState(Qt::WindowNoState);
-        QRect normal(QPoint(), designSize());
-        normal.moveCenter(available.center());
-        setGeometry(normal);
-    }
+    QRect normal(QPoint(), designSize());
+    normal.moveCenter(available.center());
+    setGeometry(maximized ? available : normal);
 }
 
 bool MainWindowView::event(QEvent* event) {
@@ -133,6 +153,7 @@ void MainWindowView::paintEvent(QPaintEvent* event) {
 void MainWindowView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     surface_.resize(width(), height());
+    polarDisplay_->setGeometry(rect());
     program_.resize();
     afterEvent();
 }

@@ -6,7 +6,21 @@
 #include <cstdlib>
 #include <filesystem>
 
+namespace {
+
+std::string& chosenFolder() {
+    static std::string folder;
+    return folder;
+}
+
+} // namespace
+
+void chooseSettingsFolder(const std::string& folder) {
+    chosenFolder() = folder;
+}
+
 std::string settingsFolder() {
+    if (!chosenFolder().empty()) return chosenFolder();
     const char* config = std::getenv("XDG_CONFIG_HOME");
     const std::filesystem::path base =
         config && *config ? std::filesystem::path(config)
