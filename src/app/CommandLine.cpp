@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <filesystem>
 #include <string_view>
 
@@ -22,7 +23,10 @@ struct Option {
     Error (*apply)(CommandLine&, std::string_view value);
 };
 
-const std::array<Option, 3> OPTIONS = {{
+// The fastest replay: a ten-minute session in under a second.
+constexpr double FASTEST_REPLAY = 1000;
+
+const std::array<Option, 5> OPTIONS = {{
     {"--help", "-h", "", "show this help and exit",
      [](CommandLine& line, std::string_view) -> Error {
          line.help = true;
@@ -39,6 +43,23 @@ const std::array<Option, 3> OPTIONS = {{
      [](CommandLine& line, std::string_view dir) -> Error {
          if (dir.empty()) return "--settings-folder needs a folder";
          line.settingsFolder = std::filesystem::absolute(dir).lexically_normal().string();
+         return {};
+     }},
+    {"--replay", "", "FILE",
+     "play a recorded session (from ~/.local/share/Vectrin/sessions)\n"
+     "in place of the serial port; the settings file is left as it is",
+     [](CommandLine& line, std::string_view file) -> Error {
+         if (file.empty()) return "--replay needs a file";
+         line.replay = file;
+         return {};
+     }},
+    {"--speed", "", "N", "play the session N times faster (up to 1000; with --replay)",
+     [](CommandLine& line, std::string_view value) -> Error {
+         const std::string text(value);
+         char* end = nullptr;
+         line.speed = std::strtod(text.c_str(), &end);
+         if (text.empty() || *end != '\0' || !(line.speed > 0 && line.speed <= FASTEST_REPLAY))
+             return "--speed needs a number above 0 and up to 1000";
          return {};
      }},
 }};
@@ -89,6 +110,8 @@ ParsedCommandLine parseCommandLine(int argc, char** argv) {
     parsed.line.qtArguments.push_back(argv[0]);
     for (int i = 1; i < argc && !parsed.error; ++i)
         parsed.error = parseOne(parsed.line, argc, argv, i);
+    if (!parsed.error && parsed.line.speed != 1 && parsed.line.replay.empty())
+        parsed.error = "--speed goes with --replay";
     return parsed;
 }
 

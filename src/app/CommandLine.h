@@ -11,6 +11,8 @@ struct CommandLine {
     bool help = false;
     bool version = false;
     std::string settingsFolder;     // empty: the usual folder
+    std::string replay;             // a recorded session to play; empty: the serial port
+    double speed = 1;               // how many times faster the replay runs
     std::vector<char*> qtArguments; // the program's name, then Qt's options
     std::string display;            // the value of Qt's -display, if given
     bool platformChosen = false;    // Qt's -platform was given

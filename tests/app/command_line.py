@@ -24,6 +24,8 @@ CASES = [
     (["--settings-folder"], UNREACHABLE, 2, "stderr", "--settings-folder needs DIR"),
     (["--version=2"], UNREACHABLE, 2, "stderr", "--version takes no value"),
     (["-platform"], UNREACHABLE, 2, "stderr", "-platform needs a value"),
+    (["--speed", "10"], UNREACHABLE, 2, "stderr", "--speed goes with --replay"),
+    (["--replay", "s", "--speed", "0"], UNREACHABLE, 2, "stderr", "number above 0"),
     ([], None, 1, "stderr", "DISPLAY is not set"),
     ([], UNREACHABLE, 1, "stderr", 'display "%s" named by DISPLAY' % UNREACHABLE),
     (["-display", UNREACHABLE], None, 1, "stderr", "named by -display"),
