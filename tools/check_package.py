@@ -62,7 +62,7 @@ def check_files(tree):
 
 def check_metadata(tree, version):
     run("desktop-file-validate", os.path.join(tree, FILES[1]))
-    run("appstreamcli", "validate", "--no-net", "--pedantic", os.path.join(tree, FILES[2]))
+    run("appstreamcli", "validate-tree", "--no-net", "--pedantic", tree)
     with open(os.path.join(tree, FILES[2])) as f:
         release = re.search(r'<release version="([^"]+)"', f.read()).group(1)
     e2e.check(release == version, "newest release in the metainfo %s, program %s"
