@@ -14,6 +14,8 @@
 #include "settings/Program.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QIcon>
 #include <QPalette>
 #include <QScreen>
 
@@ -33,6 +35,11 @@ int runDisplay(CommandLine& line) {
     line.qtArguments.push_back(nullptr);
     QApplication app(argc, line.qtArguments.data());
     app.setQuitOnLastWindowClosed(false);
+    app.setDesktopFileName("org.vectrin.vectrin");
+    QIcon icon;
+    for (const QString& png : QDir(":/icons").entryList())
+        icon.addFile(":/icons/" + png);
+    app.setWindowIcon(icon);
     std::unique_ptr<PortSet> ports;
     if (line.replay.empty())
         ports = std::make_unique<LivePorts>(sessionsFolder(), bearingLogFile());
