@@ -15,6 +15,8 @@
 #include "settings/Program.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QIcon>
 #include <QPalette>
 #include <QScreen>
 
@@ -34,6 +36,11 @@ int runDisplay(CommandLine& line) {
     line.qtArguments.push_back(nullptr);
     QApplication app(argc, line.qtArguments.data());
     app.setQuitOnLastWindowClosed(false);
+    app.setDesktopFileName("org.vectrin.vectrin");
+    QIcon icon;
+    for (const QString& png : QDir(":/icons").entryList())
+        icon.addFile(":/icons/" + png);
+    app.setWindowIcon(icon);
     SysfsSerialDevices devices(DevicePlaces{settingsFolder()});
     std::unique_ptr<PortSet> ports;
     if (line.replay.empty())
