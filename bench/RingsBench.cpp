@@ -58,21 +58,7 @@ void BM_Rings_QPainterOneByOne(benchmark::State& state) {
     }
 }
 
-BENCHMARK(BM_Rings_FirstTime)
-    ->Unit(benchmark::kMillisecond)
-    ->Arg(10)
-    ->Arg(100)
-    ->Arg(216)
-    ->Arg(432)
-    ->Arg(1000)
-    ->Arg(10000);
-BENCHMARK(BM_Rings_QPainterOneByOne)
-    ->Unit(benchmark::kMillisecond)
-    ->Arg(10)
-    ->Arg(100)
-    ->Arg(216)
-    ->Arg(432)
-    ->Arg(1000)
-    ->Arg(10000);
+BENCHMARK(BM_Rings_FirstTime)->Unit(benchmark::kMillisecond)->Apply(ringCounts);
+BENCHMARK(BM_Rings_QPainterOneByOne)->Unit(benchmark::kMillisecond)->Apply(ringCounts);
 
 } // namespace

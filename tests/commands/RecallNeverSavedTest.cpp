@@ -20,9 +20,6 @@ bool finite(const DrawOp& op) {
 TEST(RecallNeverSaved, ShowsAnEmptyPictureOnOneRingWithFiniteCoordinates) {
     TestRig rig;
     form_VECTRIN& f = rig.f;
-    f.CENTERX = 5000;
-    f.CENTERY = 3000;
-    f.AZRADIUS = 2000;
     f.BRG_SUM[90] = f.MAXVECTOR = 42;
     rig.timer1.fire();
     ASSERT_EQ(f.RINGCOUNT, 5);

@@ -68,43 +68,21 @@ TEST(DfFraming, EveryStreamCutAnywhereTakesInTheSameMessages) {
     }
 }
 
-// GPS sentences and DF messages one byte per notification, about as many
-// bytes per tick as 4800 baud delivers: every message, and the GPS heading.
-TEST(DfFraming, MessagesBetweenGpsSentencesByteByByteAreAllTakenIn) {
-    const std::string rmc =
-        "$GPRMC,123519,A,4807.038,N,01131.000,E,022.4,084.4,230394,003.1,W*6A\r\n";
-    std::string stream;
-    Messages sent;
-    for (const char* bearing : {"045", "300", "359", "000", "127"}) {
-        stream += rmc + "%" + bearing + "\r\n";
-        sent.emplace_back(bearing);
-    }
-    Line line;
-    line.rig.settings.headingSource = "GPS";
-    for (std::size_t k = 0; k < stream.size(); ++k) {
-        line.notify(stream.substr(k, 1));
-        if (k % 24 == 23) line.tick();
-    }
-    EXPECT_EQ(line.taken, sent);
-    EXPECT_EQ(line.rig.f.HEADING, 84);
-}
-
 // A part of a message that waits beyond a second belongs to a message cut off
 // (a device unplugged mid-message): it joins no later text. Within a second,
 // midnight included, the rest completes it.
 TEST(DfFraming, APartCutOffByAHangUpJoinsNothingThatComesLater) {
     struct Case {
-        double firstAt;
         const char* first;
-        double restAt;
         const char* rest;
+        double firstAt, restAt;
         Messages expected;
     };
     const Case cases[] = {
-        {36000, "%", 36002, "3\r\n%124", {"124"}},
-        {36010, "%1", 36010.9, "25", {"125"}},
-        {86399.8, "%", 0.3, "126", {"126"}},
-        {86399.8, "%", 1.5, "127", {}},
+        {"%", "3\r\n%124", 36000, 36002, {"124"}},
+        {"%1", "25", 36010, 36010.9, {"125"}},
+        {"%", "126", 86399.8, 0.3, {"126"}}, // across midnight
+        {"%", "127", 86399.8, 1.5, {}},
     };
     for (const Case& c : cases) {
         Line line;

@@ -3,11 +3,8 @@
 
 #include "core/OperatingSettings.h"
 #include "display/MainControls.h"
-#include "platform/FontMapping.h"
-#include "platform/Twips.h"
+#include "platform/LabelFit.h"
 
-#include <QFontMetrics>
-#include <QImage>
 #include <QMetaEnum>
 
 #include <gtest/gtest.h>
@@ -37,16 +34,7 @@ TEST(SerialOpenFailure, EachCauseHasItsOwnShortReason) {
 TEST(SerialOpenFailure, EveryReasonFitsTheCommunicationsLabel) {
     const MainControls controls{OperatingSettings{}};
     const Control& label = controls.Label_COMM;
-    const int width = twipsToPixels(label.width, twipsPerPixelAt(96));
-    QImage screen(1, 1, QImage::Format_RGB32);
-    screen.setDotsPerMeterX(3780); // 96 DPI
-    screen.setDotsPerMeterY(3780);
-    const QFontMetrics metrics(toQFont(label.font), &screen);
-    auto fits = [&](const std::string& text) {
-        const QString shown = QString::fromStdString(text);
-        return metrics.horizontalAdvance(shown) <= width &&
-               metrics.boundingRect(shown).right() < width;
-    };
+    auto fits = [&](const std::string& text) { return fitsLabel(label, text); };
     // The measure tells a fitting text from one the label cuts short.
     ASSERT_TRUE(fits("COM8 @ 4800 BAUD"));
     ASSERT_FALSE(fits("COM1: Permission denied"));
