@@ -5,6 +5,8 @@
 #include "core/SerialPort.h"
 #include "core/form_VECTRIN.h"
 
+#include <utility>
+
 namespace {
 
 // Acquisition as the ACQUIRE command leaves it when it switches off with the
@@ -17,13 +19,6 @@ void acquisitionLeftOff(form_VECTRIN& f) {
     f.COM_TIMEOUT_TIMER = false;
 }
 
-void showFailure(form_VECTRIN& f, const std::string& reason) {
-    if (f.PORT_FAILURE_TEXT.empty() || f.Label_COMM.caption != f.PORT_FAILURE_TEXT)
-        f.PORT_LABEL_BEFORE_FAILURE = f.Label_COMM.caption;
-    f.PORT_FAILURE_TEXT = reason;
-    f.Label_COMM.caption = reason;
-}
-
 void clearFailure(form_VECTRIN& f) {
     if (f.PORT_FAILURE_TEXT.empty()) return;
     if (f.Label_COMM.caption == f.PORT_FAILURE_TEXT)
@@ -34,12 +29,19 @@ void clearFailure(form_VECTRIN& f) {
 
 } // namespace
 
+void showPortFailure(form_VECTRIN& f, std::string reason) {
+    if (f.PORT_FAILURE_TEXT.empty() || f.Label_COMM.caption != f.PORT_FAILURE_TEXT)
+        f.PORT_LABEL_BEFORE_FAILURE = f.Label_COMM.caption;
+    f.PORT_FAILURE_TEXT = reason;
+    f.Label_COMM.caption = std::move(reason);
+}
+
 void openSerialPort(form_VECTRIN& f) {
     try {
         f.MSComm1.open();
     } catch (const SerialPortError& failure) {
         acquisitionLeftOff(f);
-        showFailure(f, failure.what());
+        showPortFailure(f, failure.what());
         throw;
     }
     clearFailure(f);

@@ -3,6 +3,7 @@
 
 #include "commands/ButtonDispatch.h"
 #include "commands/KeyMap.h"
+#include "commands/PortWait.h"
 #include "display/FormResize.h"
 #include "settings/OptionsCommands.h"
 #include "settings/OptionsDispatch.h"
@@ -12,7 +13,7 @@ Program::Program(const ProgramPorts& ports)
     : settings_(ports.system), main_(MainWindowPorts{ports.surface, ports.serial, ports.clock,
                                                      ports.timer1, ports.timerMouseDown},
                                      settings_),
-      picker_(ports.picker), system_(ports.system), file_(ports.settingsFolder) {
+      picker_(ports.picker), system_(ports.system), file_(ports.settingsFolder, ports.messages) {
     ports.timerMouseDown.setTickHandler([this] { Timer_MOUSE_DOWN_Timer(main_); });
 }
 
@@ -31,6 +32,8 @@ void Program::activate() {
 }
 
 void Program::shutDown() {
+    if (shutDown_) return;
+    shutDown_ = true;
     Form_Unload(options(), file_);
 }
 
@@ -51,6 +54,8 @@ void Program::click(const std::string& button) {
         CmdButton_OPTIONS_Click(options());
         return;
     }
+    if (button == "CmdButton_ACQUIRE" || button == "CmdButton_TEST" || button == "CmdButton_RECALL")
+        stopAwaitingDfPort(main_);
     try {
         CmdButton_Click(main_, button);
     } catch (const SerialPortError&) {

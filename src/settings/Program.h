@@ -7,6 +7,7 @@
 #include "settings/Form_OPTIONS.h"
 #include "settings/SettingsFile.h"
 
+#include <iostream>
 #include <optional>
 #include <string>
 
@@ -20,6 +21,7 @@ struct ProgramPorts {
     ColourPicker& picker;
     std::string settingsFolder; // where the settings file lives
     SystemColours system;
+    std::ostream& messages = std::cerr; // what the operator is told about the settings file
 };
 
 // The whole program as the platform sees it: the main window, the options
@@ -37,6 +39,7 @@ public:
     // The main window became the active window: the dialog exists from now on.
     void activate();
     // The main window is closing: the port is closed and the settings written.
+    // Only the first call does anything.
     void shutDown();
 
     void keyDown(int keyCode, int mask);
@@ -67,4 +70,5 @@ private:
     SettingsFile file_;
     std::optional<Form_OPTIONS> options_;
     bool closeRequested_ = false;
+    bool shutDown_ = false;
 };

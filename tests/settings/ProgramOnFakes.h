@@ -5,6 +5,7 @@
 #include "support/Fakes.h"
 
 #include <algorithm>
+#include <sstream>
 #include <string>
 
 inline constexpr SystemColours TEST_SYSTEM_COLOURS{0xF0F0F0, 0xA0A0A0};
@@ -13,8 +14,9 @@ inline constexpr SystemColours TEST_SYSTEM_COLOURS{0xF0F0F0, 0xA0A0A0};
 struct ProgramOnFakes {
     explicit ProgramOnFakes(const std::string& settingsFolder)
         : program{ProgramPorts{surface, serial, clock, timer1, timerMouseDown, picker,
-                               settingsFolder, TEST_SYSTEM_COLOURS}} {}
+                               settingsFolder, TEST_SYSTEM_COLOURS, messages}} {}
 
+    std::ostringstream messages; // what the program says on standard error
     FakeSerialPort serial;
     FakeClock clock;
     FakeTimer timer1;

@@ -8,14 +8,16 @@
 #include "settings/ColourPicker.h"
 
 #include <functional>
-#include <utility>
 #include <string>
+#include <utility>
 #include <vector>
 
 // A serial port the test pushes text into; deliver() raises the notification.
 class FakeSerialPort : public SerialPort {
 public:
-    void setReceiveHandler(std::function<void()> handler) override { handler_ = std::move(handler); }
+    void setReceiveHandler(std::function<void()> handler) override {
+        handler_ = std::move(handler);
+    }
     std::string readAll() override { return std::exchange(pending, {}); }
     void clearInput() override { pending.clear(); }
     int portNumber() const override { return port; }
@@ -26,11 +28,21 @@ public:
     void setSettings(const std::string& text) override { settings = text; }
     bool isOpen() const override { return open_; }
     void open() override {
+        awaited = {};
         if (failOpen) throw SerialPortError(failReason);
         open_ = true;
         ++opens;
     }
-    void close() override { open_ = false; }
+    void close() override {
+        awaited = {};
+        open_ = false;
+    }
+    void awaitDevice(std::function<void()> present) override { awaited = std::move(present); }
+
+    // The device of the port is there: the port says so if it was asked to.
+    void deviceAppears() {
+        if (auto present = std::exchange(awaited, {})) present();
+    }
 
     // Text arrives on the line: the port notifies its owner.
     void deliver(const std::string& text) {
@@ -44,6 +56,7 @@ public:
     bool failOpen = false;
     std::string failReason = "COM1: NOT FOUND";
     int opens = 0;
+    std::function<void()> awaited; // the look-out for the device, while asked for
 
 private:
     std::function<void()> handler_;
