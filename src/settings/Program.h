@@ -41,6 +41,8 @@ public:
     // The main window is closing: the port is closed and the settings written.
     // Only the first call does anything.
     void shutDown();
+    // From now on shutting down leaves the settings file as it is (a replay).
+    void keepSettingsFile() { keepSettingsFile_ = true; }
 
     void keyDown(int keyCode, int mask);
     void keyUp(int keyCode, int mask);
@@ -70,5 +72,6 @@ private:
     SettingsFile file_;
     std::optional<Form_OPTIONS> options_;
     bool closeRequested_ = false;
+    bool keepSettingsFile_ = false;
     bool shutDown_ = false;
 };

@@ -26,8 +26,9 @@
 #include <vector>
 
 inline const std::vector<std::string> CAPTURES = {
-    "bt451.log",    "bu353s4.log",     "bundg_zeus_9.log",   "com-1289.log",
-    "garmin48.log", "haicom-305N.log", "humminbird-M37.log", "quectel-eg25-g.log"};
+    "bt451.log",          "bu353s4.log",  "bundg_zeus_9.log",
+    "com-1289.log",       "garmin48.log", "haicom-305N.log",
+    "humminbird-M37.log", "nl2008u.log",  "quectel-eg25-g.log"};
 
 // "bundg_zeus_9.log" -> "bundgzeus9"
 inline std::string captureTestName(const ::testing::TestParamInfo<std::string>& capture) {
@@ -57,9 +58,15 @@ struct CourseFix {
 struct Capture {
     std::string name;
     std::string stream;           // what the receiver sent
-    std::vector<CourseFix> fixes; // every "$GPRMC" and "$GPVTG" with plain decimal
-                                  // speed <= 300 and course < 360, in stream order
+    std::vector<CourseFix> fixes; // every RMC and VTG of a satellite talker with plain
+                                  // decimal speed <= 300 and course < 360, in stream order
 };
+
+// GPS, GLONASS, Galileo, BeiDou (both names), QZSS, NavIC and combined fixes.
+inline bool satelliteTalker(const std::string& talker) {
+    static const std::set<std::string> talkers = {"GP", "GN", "GL", "GA", "GB", "BD", "GQ", "GI"};
+    return talkers.contains(talker);
+}
 
 // Lines that start with "#" are annotations added later, never on the wire.
 inline Capture loadCapture(const std::string& name) {
@@ -70,9 +77,10 @@ inline Capture loadCapture(const std::string& name) {
         if (!line.starts_with('#')) capture.stream += line + (in.eof() ? "" : "\n");
     const std::regex decimal(R"(\d+(\.\d*)?)");
     const std::string& s = capture.stream;
-    for (std::size_t at = s.find("$GP"); at != std::string::npos; at = s.find("$GP", at + 1)) {
-        const bool rmc = s.compare(at, 6, "$GPRMC") == 0;
-        if (!rmc && s.compare(at, 6, "$GPVTG") != 0) continue;
+    for (std::size_t at = s.find('$'); at != std::string::npos; at = s.find('$', at + 1)) {
+        const bool rmc = s.compare(at + 3, 3, "RMC") == 0;
+        if (!satelliteTalker(s.substr(at + 1, 2)) || (!rmc && s.compare(at + 3, 3, "VTG") != 0))
+            continue;
         const std::vector<std::string> fields = sentenceFields(s, at);
         const std::size_t speed = rmc ? 7 : 5, course = rmc ? 8 : 1;
         if (fields.size() <= std::max(speed, course) || !std::regex_match(fields[speed], decimal) ||
@@ -188,6 +196,12 @@ inline void checkReplay(const Capture& capture, const ReplayLog& log, const form
         EXPECT_EQ(log.failShows[0].second, 0);
         EXPECT_EQ(log.failShows[1].second, 265);
         EXPECT_FALSE(f.Frame_GPS_FAIL.visible);
+    } else if (capture.name == "nl2008u.log") {
+        // Combined fixes only ($GNRMC, $GNVTG): every course of the short
+        // drive south, in order, and GPS FAIL never.
+        EXPECT_EQ(capture.stream.find("$GPRMC"), std::string::npos);
+        EXPECT_EQ(log.shown, (std::vector<int>{175, 179, 186, 189, 187}));
+        EXPECT_TRUE(log.failShows.empty());
     } else if (capture.name == "humminbird-M37.log") {
         // Course and speed only under another talker ($INRMC, $INVTG): no GPS
         // heading ever, and GPS FAIL on the first cycle past 10 s.
