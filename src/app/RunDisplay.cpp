@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/RunDisplay.h"
 
+#include "app/OutsideEnds.h"
+
 #include "platform/DataFolder.h"
 #include "platform/LivePorts.h"
 #include "platform/MainWindowView.h"
@@ -10,7 +12,9 @@
 #include "platform/RasterSurface.h"
 #include "platform/ReplayPorts.h"
 #include "platform/SettingsFolder.h"
+#include "platform/SettingsFolderLock.h"
 #include "platform/Twips.h"
+#include "platform/WindowCall.h"
 #include "settings/Program.h"
 
 #include <QApplication>
@@ -19,10 +23,34 @@
 
 #include <iostream>
 #include <memory>
+#include <optional>
 
 namespace {
-// The session to replay could not be read.
+
+// The session to replay could not be read; another program holds the
+// settings folder and did not answer.
 constexpr int NO_SESSION = 1;
+constexpr int ALREADY_RUNNING = 1;
+
+// A second start on a settings folder asks the program running on it to
+// bring its window to the front, and ends.
+int handOver(const std::string& folder) {
+    std::cerr << "vectrin: already running with the settings in " << folder;
+    if (!WindowCall::call(folder)) {
+        std::cerr << "\n";
+        return ALREADY_RUNNING;
+    }
+    std::cerr << "; its window is brought to the front\n";
+    return 0;
+}
+
+void bringToFront(QWidget& window) {
+    window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
 } // namespace
 
 // Wires the Qt adapters to the program, starts it, opens the main window
@@ -33,6 +61,11 @@ int runDisplay(CommandLine& line) {
     line.qtArguments.push_back(nullptr);
     QApplication app(argc, line.qtArguments.data());
     app.setQuitOnLastWindowClosed(false);
+    // A replay writes no settings and opens no port: it may run beside a live program.
+    const std::string folder = settingsFolder();
+    std::optional<SettingsFolderLock> lock;
+    if (line.replay.empty()) lock.emplace(folder);
+    if (lock && lock->state() == SettingsFolderLock::State::HeldByAnother) return handOver(folder);
     std::unique_ptr<PortSet> ports;
     if (line.replay.empty())
         ports = std::make_unique<LivePorts>(sessionsFolder());
@@ -50,7 +83,7 @@ int runDisplay(CommandLine& line) {
     system.buttonShadow = fromQColor(palette.color(QPalette::Dark));
 
     Program program(ProgramPorts{surface, ports->serial(), ports->clock(), ports->timer1(),
-                                 ports->timerMouseDown(), picker, settingsFolder(), system});
+                                 ports->timerMouseDown(), picker, folder, system});
     program.start();
 
     MainWindowView view(program, surface, twipsPerPixel);
@@ -60,6 +93,10 @@ int runDisplay(CommandLine& line) {
     OptionsDialogView options(program, &view, twipsPerPixel, afterEvent);
     view.addFollower([&options] { options.sync(); });
     view.setOnClosed([&app] { app.quit(); });
+    const OutsideEnds outsideEnds(app, program, view);
+    std::optional<WindowCall> calls;
+    if (lock && lock->state() == SettingsFolderLock::State::Held)
+        calls.emplace(folder, [&view] { bringToFront(view); });
 
     view.applyWindowState(WindowState::Maximized);
     view.show();

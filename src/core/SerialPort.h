@@ -41,6 +41,6 @@ public:
     // While the port is closed, looks out for the device of its port number
     // and calls `present` once, from the event loop, when the device is there.
     // open(), close() and another call end the look-out; an empty function
-    // only ends it. A port that cannot look out never calls.
-    virtual void awaitDevice([[maybe_unused]] std::function<void()> present) {}
+    // only ends it. A port without a device never calls.
+    virtual void awaitDevice(std::function<void()> present) = 0;
 };

@@ -35,7 +35,9 @@ QtSerialPort::QtSerialPort() {
     });
     deviceWatch_.setInterval(DEVICE_WATCH_MS);
     QObject::connect(&deviceWatch_, &QTimer::timeout, [this] {
-        if (port_.isOpen())
+        if (!open_)
+            reportPresence();
+        else if (port_.isOpen())
             checkHangUp();
         else
             lookForDevice();
@@ -79,6 +81,7 @@ void QtSerialPort::setSettings(const std::string& settings) {
 }
 
 void QtSerialPort::open() {
+    onPresent_ = {};
     if (open_) return;
     devicePath_ = serialDevicePath(portNumber_);
     openDevice();
@@ -87,9 +90,25 @@ void QtSerialPort::open() {
 }
 
 void QtSerialPort::close() {
+    onPresent_ = {};
     open_ = false;
     deviceWatch_.stop();
     if (port_.isOpen()) port_.close();
+}
+
+void QtSerialPort::awaitDevice(std::function<void()> present) {
+    onPresent_ = std::move(present);
+    if (!open_ && onPresent_) deviceWatch_.start();
+}
+
+void QtSerialPort::reportPresence() {
+    if (onPresent_ && !QFileInfo::exists(QString::fromStdString(serialDevicePath(portNumber_))))
+        return;
+    deviceWatch_.stop();
+    if (const auto present = std::exchange(onPresent_, {})) {
+        present();
+        if (afterNotification_) afterNotification_();
+    }
 }
 
 void QtSerialPort::openDevice() {

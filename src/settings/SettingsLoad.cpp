@@ -43,27 +43,28 @@ void builtInDefaults(Form_OPTIONS& o) {
 void loadSettings(Form_OPTIONS& o, SettingsFile& file) {
     std::ostream& say = file.messages();
     const std::string path = file.path().string();
+    const std::string leftAlone =
+        ": it is left as it is, and this run uses the default settings and saves nothing\n";
     const bool pinned = file.pinned();
-    if (pinned) {
-        say << "vectrin: " << path
-            << " is read-only: its settings are used, and changes made in this run are not saved\n";
-        file.stopSaving();
-    }
+    if (pinned) file.stopSaving();
     const auto fromFile = [&file] { return file.read(); };
     const Pass first = loadPass(o, fromFile);
     if (first.failure.empty()) {
+        if (pinned)
+            say << "vectrin: " << path << " is read-only: its settings are used, and changes "
+                << "made in this run are not saved\n";
         if (first.portAwaited) awaitDfPort(o.main);
         return;
     }
     const std::string unusable = "vectrin: " + path + " cannot be used (" + first.failure + ")";
     if (pinned) {
-        say << unusable << ": this run uses the default settings\n";
+        say << unusable << " and is read-only" << leftAlone;
         builtInDefaults(o);
         return;
     }
     if (!file.keepBeforeReplacing()) {
-        say << unusable << ", and no copy of it can be kept (" << file.failure()
-            << "): it is left as it is, and this run uses the default settings and saves nothing\n";
+        say << unusable << ", and no copy of it can be kept (" << file.failure() << ")"
+            << leftAlone;
         file.stopSaving();
         builtInDefaults(o);
         return;
