@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/RunDisplay.h"
 
+#include "app/FolderClaim.h"
 #include "app/OutsideEnds.h"
 
 #include "platform/DataFolder.h"
@@ -12,44 +13,22 @@
 #include "platform/RasterSurface.h"
 #include "platform/ReplayPorts.h"
 #include "platform/SettingsFolder.h"
-#include "platform/SettingsFolderLock.h"
 #include "platform/Twips.h"
-#include "platform/WindowCall.h"
 #include "settings/Program.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QIcon>
 #include <QPalette>
 #include <QScreen>
 
 #include <iostream>
 #include <memory>
-#include <optional>
 
 namespace {
 
-// The session to replay could not be read; another program holds the
-// settings folder and did not answer.
+// The session to replay could not be read.
 constexpr int NO_SESSION = 1;
-constexpr int ALREADY_RUNNING = 1;
-
-// A second start on a settings folder asks the program running on it to
-// bring its window to the front, and ends.
-int handOver(const std::string& folder) {
-    std::cerr << "vectrin: already running with the settings in " << folder;
-    if (!WindowCall::call(folder)) {
-        std::cerr << "\n";
-        return ALREADY_RUNNING;
-    }
-    std::cerr << "; its window is brought to the front\n";
-    return 0;
-}
-
-void bringToFront(QWidget& window) {
-    window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
-    window.show();
-    window.raise();
-    window.activateWindow();
-}
 
 } // namespace
 
@@ -61,14 +40,17 @@ int runDisplay(CommandLine& line) {
     line.qtArguments.push_back(nullptr);
     QApplication app(argc, line.qtArguments.data());
     app.setQuitOnLastWindowClosed(false);
-    // A replay writes no settings and opens no port: it may run beside a live program.
+    app.setDesktopFileName("org.vectrin.vectrin");
+    QIcon icon;
+    for (const QString& png : QDir(":/icons").entryList())
+        icon.addFile(":/icons/" + png);
+    app.setWindowIcon(icon);
     const std::string folder = settingsFolder();
-    std::optional<SettingsFolderLock> lock;
-    if (line.replay.empty()) lock.emplace(folder);
-    if (lock && lock->state() == SettingsFolderLock::State::HeldByAnother) return handOver(folder);
+    FolderClaim claim(folder, !line.replay.empty());
+    if (const auto status = claim.handOver()) return *status;
     std::unique_ptr<PortSet> ports;
     if (line.replay.empty())
-        ports = std::make_unique<LivePorts>(sessionsFolder());
+        ports = std::make_unique<LivePorts>(sessionsFolder(), bearingLogFile());
     else if (!(ports = ReplayPorts::load(line.replay, line.speed, std::cerr)))
         return NO_SESSION;
 
@@ -94,9 +76,7 @@ int runDisplay(CommandLine& line) {
     view.addFollower([&options] { options.sync(); });
     view.setOnClosed([&app] { app.quit(); });
     const OutsideEnds outsideEnds(app, program, view);
-    std::optional<WindowCall> calls;
-    if (lock && lock->state() == SettingsFolderLock::State::Held)
-        calls.emplace(folder, [&view] { bringToFront(view); });
+    claim.answerCalls(view);
 
     view.applyWindowState(WindowState::Maximized);
     view.show();

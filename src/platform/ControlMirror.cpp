@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/ControlMirror.h"
 
+#include "platform/ButtonHold.h"
 #include "platform/FontMapping.h"
 #include "platform/QtColours.h"
 #include "platform/Twips.h"
@@ -11,6 +12,7 @@
 
 #include <algorithm>
 #include <map>
+#include <utility>
 
 namespace {
 
@@ -69,12 +71,14 @@ QWidget* ControlMirror::create(const Control& control, QWidget& parent) {
     button->setFocusPolicy(Qt::NoFocus);
     button->setAutoDefault(false);
     const std::string name = control.name;
-    QObject::connect(button, &QPushButton::pressed, [this, name] {
-        if (handlers_.pressed) handlers_.pressed(name);
-    });
-    QObject::connect(button, &QPushButton::released, [this, name] {
-        if (handlers_.released) handlers_.released(name);
-    });
+    new ButtonHold(
+        *button,
+        [this, name] {
+            if (handlers_.pressed) handlers_.pressed(name);
+        },
+        [this, name] {
+            if (handlers_.released) handlers_.released(name);
+        });
     QObject::connect(button, &QPushButton::clicked, [this, name] {
         if (handlers_.clicked) handlers_.clicked(name);
     });
@@ -86,11 +90,28 @@ void ControlMirror::sync() {
         apply(entry, false);
 }
 
+void ControlMirror::setAccessibleTexts(std::function<AccessibleText(const Control&)> texts) {
+    accessibleTexts_ = std::move(texts);
+    for (const Entry& entry : entries_)
+        applyAccessibleText(entry);
+}
+
+void ControlMirror::applyAccessibleText(const Entry& entry) {
+    const AccessibleText text = accessibleTexts_(*entry.model);
+    const QString name = QString::fromStdString(text.name);
+    const QString description = QString::fromStdString(text.description);
+    if (entry.widget->accessibleName() != name) entry.widget->setAccessibleName(name);
+    if (entry.widget->accessibleDescription() != description)
+        entry.widget->setAccessibleDescription(description);
+}
+
 void ControlMirror::apply(Entry& entry, bool everything) {
     const Control& now = *entry.model;
     Control& shown = entry.shown;
     QWidget& widget = *entry.widget;
     const auto px = [this](Long twips) { return twipsToPixels(twips, twipsPerPixel_); };
+    if (accessibleTexts_ && (now.caption != shown.caption || now.backColour != shown.backColour))
+        applyAccessibleText(entry);
 
     if (everything || now.caption != shown.caption) {
         if (auto* label = qobject_cast<QLabel*>(&widget))

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "display/AccessibleText.h"
 #include "display/Control.h"
 
 #include <QWidget>
@@ -17,8 +18,9 @@
 // Positions and sizes are twips. The mirror only shows; it decides nothing.
 class ControlMirror {
 public:
-    // What a button reports, with the control's name: press, release, click,
-    // in that order.
+    // What a button reports, with the control's name: press and release of
+    // any mouse button (held until the last one comes up, on the button or
+    // not), and the click of the main one, in that order.
     struct ButtonHandlers {
         std::function<void(const std::string&)> pressed;
         std::function<void(const std::string&)> released;
@@ -31,6 +33,10 @@ public:
 
     // Applies every property that changed in the model since the last sync.
     void sync();
+
+    // Gives every widget the accessible name and description that `texts`
+    // makes of its control, now and whenever its caption or colour changes.
+    void setAccessibleTexts(std::function<AccessibleText(const Control&)> texts);
 
     // The widget of a control (null for an unknown name), and all of them.
     QWidget* widget(const std::string& name) const;
@@ -45,8 +51,10 @@ private:
 
     QWidget* create(const Control& control, QWidget& parent);
     void apply(Entry& entry, bool everything);
+    void applyAccessibleText(const Entry& entry);
 
     std::vector<Entry> entries_;
     double twipsPerPixel_;
     ButtonHandlers handlers_;
+    std::function<AccessibleText(const Control&)> accessibleTexts_;
 };

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/QtTimer.h"
 
+#include <algorithm>
 #include <utility>
 
 QtTimer::QtTimer() {
@@ -19,20 +20,25 @@ void QtTimer::setAfterTick(std::function<void()> hook) {
     afterTick_ = std::move(hook);
 }
 
+// A new interval starts the count afresh.
 void QtTimer::setInterval(int milliseconds) {
+    if (milliseconds == interval_) return;
     interval_ = milliseconds;
     update();
 }
 
+// Enabling a timer that runs leaves its count alone: the cycle enables the
+// 50 ms tick after every command, and a restart each time would starve it
+// while commands come faster than the tick (a held button, a held key).
 void QtTimer::setEnabled(bool enabled) {
+    if (enabled == enabled_) return;
     enabled_ = enabled;
     update();
 }
 
-// Enabling or a new interval starts the count afresh.
 void QtTimer::update() {
     if (enabled_ && interval_ > 0)
-        timer_.start(interval_);
+        timer_.start(std::max(interval_, QT_TIMER_FINEST_INTERVAL_MS));
     else
         timer_.stop();
 }

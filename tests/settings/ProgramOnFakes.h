@@ -10,17 +10,18 @@
 
 inline constexpr SystemColours TEST_SYSTEM_COLOURS{0xF0F0F0, 0xA0A0A0};
 
-// The whole program on fakes, with its settings file in the given folder.
-struct ProgramOnFakes {
-    explicit ProgramOnFakes(const std::string& settingsFolder)
+// The whole program on fakes, with its settings file in the given folder;
+// its two timers are fakes too unless a test of the real ones asks otherwise.
+template <typename TimerKind> struct ProgramOn {
+    explicit ProgramOn(const std::string& settingsFolder)
         : program{ProgramPorts{surface, serial, clock, timer1, timerMouseDown, picker,
                                settingsFolder, TEST_SYSTEM_COLOURS, messages}} {}
 
     std::ostringstream messages; // what the program says on standard error
     FakeSerialPort serial;
     FakeClock clock;
-    FakeTimer timer1;
-    FakeTimer timerMouseDown;
+    TimerKind timer1;
+    TimerKind timerMouseDown;
     RecordingSurface surface;
     FakeColourPicker picker;
     Program program;
@@ -34,3 +35,5 @@ struct ProgramOnFakes {
         return static_cast<int>(std::ranges::count(surface.ops, DrawOp::Refresh, &DrawOp::kind));
     }
 };
+
+using ProgramOnFakes = ProgramOn<FakeTimer>;
