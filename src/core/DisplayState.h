@@ -22,7 +22,9 @@ struct DisplayState {
     // Bearings taken in since the last reset. Wider than 16 bits, so the
     // count and its label stay right past 32767.
     std::int32_t INCOUNT = 0;
-    Single ACQTIME = 0;
+    // Seconds of acquisition. Wider than a Single, so that the 50 ms steps of
+    // days of running still add up to the time that passed.
+    double ACQTIME = 0;
 
     // Heading
     Integer HEADING = 0;
