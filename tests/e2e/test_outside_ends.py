@@ -70,8 +70,8 @@ def test_the_adapter_plugged_in_after_the_start(binary):
                 unplugged = cs.comm_label_pixels(s)
                 pty = s.open_pty()
                 os.symlink(pty.slave_path, device)
-                cs.wait_open(s, pty.slave_path)
-                e2e.wait_until(lambda: cs.comm_label_pixels(s) != unplugged, 5, "COM1 @ 9600 BAUD")
+                e2e.wait_until(lambda: cs.holds_open(s, pty.slave_path), 15, "the port to open")
+                e2e.wait_until(lambda: cs.comm_label_pixels(s) != unplugged, 15, "COM1 @ 9600 BAUD")
             s.key("q")
             e2e.check(s.wait_exit() == 0, "exit code")
             with open(s.settings_path, "rb") as f:
