@@ -7,6 +7,8 @@
 
 namespace {
 
+const std::string T_OFF = "\"" + std::string(TEST_OFF) + "\"";
+
 // What the operator does while the adapter is unplugged, whether its device
 // can be opened when it appears, and what the program then shows and saves.
 struct Wait {
@@ -31,13 +33,9 @@ TEST(AdapterAbsent, TheFileAppliesWholeAndAcquisitionStartsWhenTheDeviceAppears)
         SCOPED_TRACE(row.pressed + (row.opens ? " opens" : " fails"));
         ProgramRig rig;
         std::vector<std::string> items = DEFAULT_ITEMS;
-        for (std::size_t k = 0; k < SCHEME.size(); ++k)
-            items[k] = std::to_string(SCHEME[k]);
-        items[40] = "3";
-        items[41] = "9600";
-        items[43] = "\"" + std::string(TEST_OFF) + "\"";
-        items[44] = "\"GPS\"";
-        items[45] = "3";
+        std::ranges::transform(SCHEME, items.begin(), [](Colour c) { return std::to_string(c); });
+        std::ranges::copy(std::vector<std::string>{"3", "9600", items[42], T_OFF, "\"GPS\"", "3"},
+                          items.begin() + 40);
         std::filesystem::create_directories(rig.folder);
         std::ofstream(rig.file, std::ios::binary) << settingsFile(items);
         rig.serial.failReason = "COM3: NOT FOUND";
