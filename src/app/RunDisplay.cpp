@@ -13,6 +13,7 @@
 #include "platform/RasterSurface.h"
 #include "platform/ReplayPorts.h"
 #include "platform/SettingsFolder.h"
+#include "platform/SysfsSerialDevices.h"
 #include "platform/Twips.h"
 #include "settings/Program.h"
 
@@ -48,9 +49,10 @@ int runDisplay(CommandLine& line) {
     const std::string folder = settingsFolder();
     FolderClaim claim(folder, !line.replay.empty());
     if (const auto status = claim.handOver()) return *status;
+    SysfsSerialDevices devices(DevicePlaces{folder});
     std::unique_ptr<PortSet> ports;
     if (line.replay.empty())
-        ports = std::make_unique<LivePorts>(sessionsFolder(), bearingLogFile());
+        ports = std::make_unique<LivePorts>(devices, sessionsFolder(), bearingLogFile());
     else if (!(ports = ReplayPorts::load(line.replay, line.speed, std::cerr)))
         return NO_SESSION;
 
@@ -65,8 +67,9 @@ int runDisplay(CommandLine& line) {
     system.buttonShadow = fromQColor(palette.color(QPalette::Dark));
 
     Program program(ProgramPorts{surface, ports->serial(), ports->clock(), ports->timer1(),
-                                 ports->timerMouseDown(), picker, folder, system});
+                                 ports->timerMouseDown(), picker, folder, system, devices});
     program.start();
+    if (!program.startNotice().empty()) std::cerr << "vectrin: " << program.startNotice() << '\n';
 
     MainWindowView view(program, surface, twipsPerPixel);
     picker.setParent(&view);

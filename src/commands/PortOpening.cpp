@@ -19,7 +19,13 @@ void acquisitionLeftOff(form_VECTRIN& f) {
     f.COM_TIMEOUT_TIMER = false;
 }
 
+void showFailure(form_VECTRIN& f, const SerialPortError& failure) {
+    showPortFailure(f, failure.what());
+    f.PORT_FAILURE_REASON = failure.whole();
+}
+
 void clearFailure(form_VECTRIN& f) {
+    f.PORT_FAILURE_REASON.clear();
     if (f.PORT_FAILURE_TEXT.empty()) return;
     if (f.Label_COMM.caption == f.PORT_FAILURE_TEXT)
         f.Label_COMM.caption = f.PORT_LABEL_BEFORE_FAILURE;
@@ -41,7 +47,7 @@ void openSerialPort(form_VECTRIN& f) {
         f.MSComm1.open();
     } catch (const SerialPortError& failure) {
         acquisitionLeftOff(f);
-        showPortFailure(f, failure.what());
+        showFailure(f, failure);
         throw;
     }
     clearFailure(f);

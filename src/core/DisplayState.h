@@ -98,6 +98,9 @@ struct DisplayState {
     // and the label's text before it, shown again once the port opens.
     std::string PORT_FAILURE_TEXT;
     std::string PORT_LABEL_BEFORE_FAILURE;
+    // The whole reason of the last failed open, for the options dialog; empty
+    // once the port opens.
+    std::string PORT_FAILURE_REASON;
     // DF acquisition that the settings file asked for waits for its port to
     // appear, until the operator chooses the source again.
     bool DF_PORT_AWAITED = false;

@@ -29,7 +29,7 @@ public:
     bool isOpen() const override { return open_; }
     void open() override {
         awaited = {};
-        if (failOpen) throw SerialPortError(failReason);
+        if (failOpen) throw SerialPortError(failReason, failWhole);
         open_ = true;
         ++opens;
     }
@@ -55,6 +55,7 @@ public:
     std::string settings = "4800,n,8,1";
     bool failOpen = false;
     std::string failReason = "COM1: NOT FOUND";
+    std::string failWhole; // the whole reason; empty: the short one
     int opens = 0;
     std::function<void()> awaited; // the look-out for the device, while asked for
 
