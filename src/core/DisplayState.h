@@ -98,4 +98,7 @@ struct DisplayState {
     // and the label's text before it, shown again once the port opens.
     std::string PORT_FAILURE_TEXT;
     std::string PORT_LABEL_BEFORE_FAILURE;
+    // The whole reason of the last failed open, for the options dialog; empty
+    // once the port opens.
+    std::string PORT_FAILURE_REASON;
 };

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/OptionsDialogView.h"
 
+#include "platform/DeviceChooserView.h"
 #include "platform/Twips.h"
 #include "settings/OptionsAccessibleText.h"
 #include "settings/Program.h"
@@ -64,6 +65,7 @@ OptionsDialogView::OptionsDialogView(Program& program, QWidget* mainWindow, doub
         swatch->setFocusPolicy(Qt::StrongFocus);
         swatch->installEventFilter(this);
     }
+    chooser_ = new DeviceChooserView(program_, this, afterEvent_);
     showRequestsSeen_ = dialog.showRequests;
     setVisible(dialog.visible);
 }
@@ -93,6 +95,7 @@ void OptionsDialogView::sync() {
         activateWindow();
     }
     if (dialog.visible != isVisible()) setVisible(dialog.visible);
+    chooser_->sync();
 }
 
 // A click on a swatch (released over it), or Space or Enter while it has the

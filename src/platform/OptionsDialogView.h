@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 
+class DeviceChooserView;
 class Program;
 
 // The options dialog: a modeless window beside the main window whose widgets
@@ -16,6 +17,7 @@ class Program;
 // Its close box and the Escape key work as EXIT. It shows and hides as the
 // model says, and each OPTIONS command brings it up again in its normal state,
 // in front. Tab moves through its buttons and swatches, Space or Enter clicks.
+// The device chooser is a window of its own over it.
 class OptionsDialogView : public QWidget {
 public:
     OptionsDialogView(Program& program, QWidget* mainWindow, double twipsPerPixel,
@@ -40,5 +42,6 @@ private:
     double twipsPerPixel_;
     std::function<void()> afterEvent_;
     std::unique_ptr<ControlMirror> mirror_;
+    DeviceChooserView* chooser_;
     unsigned showRequestsSeen_ = 0;
 };

@@ -41,6 +41,10 @@ CmdButton_D_COLORS | Colour preset D | - | Uses, saves or recalls preset D
 CmdButton_SAVE | Save colours to a preset | - | Then choose the preset
 CmdButton_RECALL | Recall a preset's colours | - | Then choose the preset
 CmdButton_CANCEL | Cancel the preset choice | - | Ends saving or recalling
+Frame_SERIAL_DEVICE | Serial device | - | Where the serial port leads and why it could not be opened
+Label_DEVICE | Serial device | * | Where the selected serial port leads
+CmdButton_CHOOSE_DEVICE | Choose the serial device | - | Lists the serial devices present to choose from
+Label_DEVICE_REASON | Why the serial port could not be opened | * | The device, the system's words and what to do
 )";
 
 // "Picture_RANGE_RINGS_COLOR" showing 0x0000C0: "Range rings colour: red 192,

@@ -6,6 +6,7 @@
 #include "settings/ColourPresets.h"
 #include "settings/Form_OPTIONS.h"
 #include "settings/OptionsAccessibleText.h"
+#include "support/FakeSerialDevices.h"
 #include "support/TestRig.h"
 
 #include <gtest/gtest.h>
@@ -51,7 +52,8 @@ TEST(AccessibleText, EveryControlOfBothWindowsHasANameAndADescription) {
     TestRig rig;
     ColourPresets presets;
     FakeColourPicker picker;
-    Form_OPTIONS options(rig.f, presets, picker, SystemColours{});
+    FakeSerialDevices devices;
+    Form_OPTIONS options(rig.f, presets, picker, SystemColours{}, devices);
     for (const Control* c : rig.f.all()) {
         const AccessibleText text = mainWindowText(*c);
         EXPECT_FALSE(text.name.empty() || text.description.empty()) << c->name;

@@ -8,14 +8,16 @@
 #include "settings/ColourPicker.h"
 
 #include <functional>
-#include <utility>
 #include <string>
+#include <utility>
 #include <vector>
 
 // A serial port the test pushes text into; deliver() raises the notification.
 class FakeSerialPort : public SerialPort {
 public:
-    void setReceiveHandler(std::function<void()> handler) override { handler_ = std::move(handler); }
+    void setReceiveHandler(std::function<void()> handler) override {
+        handler_ = std::move(handler);
+    }
     std::string readAll() override { return std::exchange(pending, {}); }
     void clearInput() override { pending.clear(); }
     int portNumber() const override { return port; }
@@ -26,7 +28,7 @@ public:
     void setSettings(const std::string& text) override { settings = text; }
     bool isOpen() const override { return open_; }
     void open() override {
-        if (failOpen) throw SerialPortError(failReason);
+        if (failOpen) throw SerialPortError(failReason, failWhole);
         open_ = true;
         ++opens;
     }
@@ -43,6 +45,7 @@ public:
     std::string settings = "4800,n,8,1";
     bool failOpen = false;
     std::string failReason = "COM1: NOT FOUND";
+    std::string failWhole; // the whole reason; empty: the short one
     int opens = 0;
 
 private:
