@@ -289,13 +289,19 @@ class Session:
         self.log = open(os.path.join(self.home, "program.log"), "w")
         self.process = subprocess.Popen([self.binary, *args], env=self.env, stdout=self.log,
                                         stderr=subprocess.STDOUT, cwd=self.home)
-        out = self.x("xdotool", "search", "--sync", "--onlyvisible", "--name", "^%s$" % TITLE,
-                     timeout=timeout)
-        check(out.split(), "no window titled %r" % TITLE)
-        self.window = int(out.split()[0])
+        self.window = int(wait_until(lambda: self.windows_titled(TITLE), timeout,
+                                     "a window titled %r" % TITLE)[0])
         wait_until(lambda: self.window_geometry()[2] > 0, timeout, "the window to be mapped")
         self.focus()
         return self.window
+
+    def windows_titled(self, title):
+        """The ids of the visible windows with this title; none while xdotool
+        fails (it does when a window vanishes while it looks at it)."""
+        try:
+            return self.x("xdotool", "search", "--onlyvisible", "--name", "^%s$" % title).split()
+        except E2EError:
+            return []
 
     def window_geometry(self):
         """(x, y, width, height) of the window's client area on the screen."""

@@ -19,7 +19,6 @@ struct Start {
     std::vector<std::pair<int, std::string>> set = {}; // items (1..46) changed in the default file
     int keep = 46;                                     // items written; below 0: no settings file
     void (*spoil)(const SettingsHome&) = nullptr;      // makes the settings path unusable
-    bool failOpen = false;                             // the serial port cannot be opened
     bool acquire = true, test = true, gps = false, open = false;
     int variation = 0;
     std::string comm = "COM1 @ 4800"; // Label_COMM without its " BAUD"
@@ -45,7 +44,6 @@ TEST(SettingsLoad, EachStoredItemTakesEffectAndAnUnreadableFileGivesWayToTheDefa
         // The defaults replace a damaged file, also what the first pass read from it.
         {.set = {{1, "111"}}, .keep = 20, .replaced = true},
         {.set = {{41, "12"}}, .replaced = true},
-        {.set = {{44, T_OFF}}, .failOpen = true, .acquire = false, .test = false, .replaced = true},
         // A settings path that cannot be written: the built-in defaults, and no loop.
         {.keep = -1, .spoil = [](const SettingsHome& h) { fs::create_directories(h.file / "x"); }},
         {.keep = -1,
@@ -62,12 +60,12 @@ TEST(SettingsLoad, EachStoredItemTakesEffectAndAnUnreadableFileGivesWayToTheDefa
         if (s.keep >= 0) fs::create_directories(rig.folder);
         if (s.keep >= 0) std::ofstream(rig.file, std::ios::binary) << text;
         if (s.spoil) s.spoil(rig);
-        rig.serial.failOpen = s.failOpen;
         rig.program.start();
 
         EXPECT_EQ(fileText(rig.file), s.replaced ? settingsFile(DEFAULT_ITEMS) : text);
         if (s.replaced && s.keep >= 0) {
-            EXPECT_EQ(fileText(fs::path(rig.file).concat(".replaced")), text);
+            ASSERT_EQ(keptCopies(rig.folder).size(), 1u);
+            EXPECT_EQ(fileText(keptCopies(rig.folder)[0]), text);
         }
         EXPECT_EQ(rig.f.CmdButton_ACQUIRE.caption, s.acquire ? ACQUIRE_ON : ACQUIRE_OFF);
         EXPECT_EQ(rig.f.CmdButton_TEST.caption, s.test ? TEST_ON : TEST_OFF);
