@@ -15,7 +15,7 @@ from test_commands_operator import send_df  # noqa: E402
 from test_settings_persistence import click_in_dialog, dialog, windows_titled  # noqa: E402
 
 # The CHOOSE DEVICE button in its frame, twips: (left, top, width, height), (frame left, top).
-CHOOSE_DEVICE = ((3600, 300, 2055, 375), (120, 5280))
+CHOOSE_DEVICE = ((3600, 2355, 2055, 375), (120, 5280))
 
 
 def test_the_chooser_picks_a_pseudo_terminal_and_t_draws_its_bearings(binary):

@@ -36,6 +36,9 @@ TEST_F(Chooser, OpensOnTheDevicesPresentWithThePortsOwnSelectedAndShowsWhereTheP
     serial.port = 2;
     o.showSettings();
     EXPECT_EQ(o.Label_DEVICE.caption, "COM 2 (no link) : /dev/ttyS1  (No such file or directory)");
+    EXPECT_EQ(o.Label_DEVICE_REASON.caption,
+              "COM 2 is the built-in serial port. For a USB serial "
+              "adapter, press CHOOSE DEVICE and pick it from the list.");
 }
 
 TEST_F(Chooser, UsingADeviceLinksThePortToItsStableNameAndTriesItAsCommPortDoes) {
@@ -64,6 +67,7 @@ TEST_F(Chooser, UsingADeviceLinksThePortToItsStableNameAndTriesItAsCommPortDoes)
     o.showSettings();
     EXPECT_EQ(o.Label_DEVICE_REASON.caption, serial.failWhole);
     serial.failOpen = false;
+    devices.links[2] = FTDI.name;
     optionsClick("CmdButton_COMM_PORT");
     o.showSettings();
     EXPECT_EQ(o.Label_DEVICE_REASON.caption, "") << "gone once a port opens";
