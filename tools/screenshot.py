@@ -7,7 +7,8 @@ fresh installation, in test mode):
   docs/images/main-window.png   the display in test mode after a few seconds
   docs/images/options.png       the options dialog
   docs/images/no-device.png     test mode left with COM 1 missing: the
-                                communications label says why
+                                communications label and the options
+                                dialog say why
 
 Usage: tools/screenshot.py [--binary build/vectrin] [--seconds 10] [--out docs/images]
 """
@@ -33,6 +34,15 @@ def save(s, window, path):
     print("wrote", path)
 
 
+def show_dialog(s):
+    """Waits for the options dialog on screen; returns its window."""
+    found = s.x("xdotool", "search", "--sync", "--onlyvisible", "--name", "^Vectrin Options$")
+    dialog = int(found.split()[0])
+    e2e.wait_until(lambda: "IsViewable" in s.x("xwininfo", "-id", str(dialog)), 10,
+                   "the options dialog on screen")
+    return dialog
+
+
 def main_window(binary, out, seconds):
     with e2e.Session(binary, WIDTH, HEIGHT) as s:
         cs.start_shown(s)
@@ -44,11 +54,7 @@ def options_dialog(binary, out):
     with e2e.Session(binary, WIDTH, HEIGHT) as s:
         cs.start_shown(s)
         s.key("o")
-        found = s.x("xdotool", "search", "--sync", "--onlyvisible", "--name", "^Vectrin Options$")
-        dialog = int(found.split()[0])
-        e2e.wait_until(lambda: "IsViewable" in s.x("xwininfo", "-id", str(dialog)), 10,
-                       "the options dialog on screen")
-        save(s, dialog, os.path.join(out, "options.png"))
+        save(s, show_dialog(s), os.path.join(out, "options.png"))
 
 
 def no_device(binary, out):
@@ -58,7 +64,9 @@ def no_device(binary, out):
         before = cs.comm_label_pixels(s)
         s.key("t")
         e2e.wait_until(lambda: cs.comm_label_pixels(s) != before, 10, "the port's failure")
-        save(s, s.window, os.path.join(out, "no-device.png"))
+        s.key("o")
+        show_dialog(s)
+        save(s, "root", os.path.join(out, "no-device.png"))
 
 
 def main():

@@ -1,9 +1,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """The operator commands end to end, in one run of the program: T leaves test
 mode and opens COM 1, where DF messages draw their bearing; the keypad steps
-the cursor and the manual heading with Num Lock on (by ten with Ctrl) and does
-nothing with Num Lock off; holding a stepping button down with the mouse
-repeats ten-degree steps until the button is released; a GPS course on the
+the cursor and the manual heading with Num Lock on (by ten with Shift or Ctrl)
+and does nothing with Num Lock off; holding a stepping button down with the
+right mouse button repeats ten-degree steps, also once the pointer has slid
+off the button, until the mouse button is released; a GPS course on the
 line turns the heading-up display under the DF bearings."""
 
 import sys
@@ -25,12 +26,14 @@ def send_df(pty, message, count):
 
 
 def hold(s, box, seconds):
-    """Holds the main mouse button on a control and returns the cursor angles
-    seen meanwhile. The repeat keeps the X server busy, so a grab can outlast
-    the press: the release comes from a timer of its own."""
+    """Holds the right mouse button on a control, slides the pointer off it
+    before the repeat starts and returns the cursor angles seen meanwhile. The
+    repeat keeps the X server busy, so a grab can outlast the press: the
+    release comes from a timer of its own."""
     x, y = (box[0] + box[2]) // 2, (box[1] + box[3]) // 2
-    s.mouse_down(x, y)
-    release = threading.Timer(seconds, s.mouse_up)
+    s.mouse_down(x, y, button=3)
+    s.move_to(box[0] - 200, box[1] - 200)
+    release = threading.Timer(seconds, s.mouse_up, kwargs={"button": 3})
     release.start()
     seen = []
     try:
@@ -57,9 +60,9 @@ def test_df_bearings_keypad_and_a_held_mouse_button(binary):
         for other in (0, 90, 135, 180, 225, 270, 315):
             e2e.check(cs.spoke_length(polar, image, other) == 0, "a spoke at %d degrees" % other)
 
-        # Keypad 8 and 2 turn the cursor (by ten with Ctrl); top-row 8 is CANCEL.
+        # Keypad 8 and 2 turn the cursor (by ten with Shift); top-row 8 is CANCEL.
         cs.wait_cursor(s, 0)
-        s.key("KP_8", "ctrl+KP_8", "8", "KP_2")
+        s.key("KP_8", "shift+KP_8", "8", "KP_2")
         cs.wait_cursor(s, 10)
         # xdotool lit Num Lock to type the keypad digits. With Num Lock off the
         # keypad sends cursor keys, which press nothing; KP_8 lights it again.
