@@ -1,22 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "ProgramOnFakes.h"
+#include "settings/Program.h"
+#include "support/TestRig.h"
 
-#include <gtest/gtest.h>
-
-#include <array>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <numeric>
 #include <stdlib.h>
-#include <string>
-#include <vector>
+
+inline constexpr SystemColours TEST_SYSTEM_COLOURS{0xF0F0F0, 0xA0A0A0};
 
 // The default colours in slot order, and the items of the default settings
-// file: the colours in decimal five times, port 1, 4800 baud, acquisition and test
-// mode on, the manual heading and the variation 0 stored as -1.
+// file: the colours in decimal five times, port 1, 4800 baud, acquisition and
+// test mode on, the manual heading and the variation 0 stored as -1.
 inline constexpr std::array<Colour, 8> DOCUMENTED_DEFAULTS{0x557B78, 0x6F9B98, 0x9BCEDF, 0x009100,
                                                            0xC7C7C7, 0x4080FF, 0xFFFFFF, 0x6FFFFF};
 inline const std::vector<std::string> DEFAULT_ITEMS = [] {
@@ -57,6 +55,29 @@ struct SettingsHome {
     std::filesystem::path home = mkdtemp(homeTemplate);
     std::filesystem::path folder = home / "Vectrin";
     std::filesystem::path file = folder / "Vectrin.ini";
+};
+
+// The whole program on fakes, with its settings file in the given folder.
+struct ProgramOnFakes {
+    explicit ProgramOnFakes(const std::string& settingsFolder)
+        : program{ProgramPorts{surface, serial, clock, timer1, timerMouseDown, picker,
+                               settingsFolder, TEST_SYSTEM_COLOURS}} {}
+    FakeSerialPort serial;
+    FakeClock clock;
+    FakeTimer timer1;
+    FakeTimer timerMouseDown;
+    RecordingSurface surface;
+    FakeColourPicker picker;
+    Program program;
+    form_VECTRIN& f = program.main();
+    Form_OPTIONS& o = program.options();
+
+    void click(const std::string& button) { program.click(button); }
+    void optionsClick(const std::string& name) { program.optionsClick(name); }
+    // How many cycles ended in a screen refresh since the surface's record was cleared.
+    int refreshes() const {
+        return static_cast<int>(std::ranges::count(surface.ops, DrawOp::Refresh, &DrawOp::kind));
+    }
 };
 
 // The program on fakes with its settings folder in a temporary home.

@@ -1,12 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/Captions.h"
-
 #include "ProgramRig.h"
-
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <utility>
 
 namespace fs = std::filesystem;
 
@@ -46,6 +39,8 @@ TEST(SettingsLoad, EachStoredItemTakesEffectAndAnUnreadableFileGivesWayToTheDefa
         {.set = {{1, "111"}}, .keep = 20, .replaced = true},
         {.set = {{41, "12"}}, .replaced = true},
         {.set = {{44, T_OFF}}, .failOpen = true, .acquire = false, .test = false, .replaced = true},
+        // ACQUIRE runs first: acquisition off, then test mode off, never opens the port.
+        {.set = {{43, A_OFF}, {44, T_OFF}}, .failOpen = true, .acquire = false, .test = false},
         // A settings path that cannot be written: the built-in defaults, and no loop.
         {.keep = -1, .spoil = [](const SettingsHome& h) { fs::create_directories(h.file / "x"); }},
         {.keep = -1,
@@ -63,6 +58,7 @@ TEST(SettingsLoad, EachStoredItemTakesEffectAndAnUnreadableFileGivesWayToTheDefa
         if (s.keep >= 0) std::ofstream(rig.file, std::ios::binary) << text;
         if (s.spoil) s.spoil(rig);
         rig.serial.failOpen = s.failOpen;
+        rig.f.Frame_GPS_FAIL.visible = true;
         rig.program.start();
 
         EXPECT_EQ(fileText(rig.file), s.replaced ? settingsFile(DEFAULT_ITEMS) : text);
@@ -72,7 +68,9 @@ TEST(SettingsLoad, EachStoredItemTakesEffectAndAnUnreadableFileGivesWayToTheDefa
         EXPECT_EQ(rig.f.CmdButton_ACQUIRE.caption, s.acquire ? ACQUIRE_ON : ACQUIRE_OFF);
         EXPECT_EQ(rig.f.CmdButton_TEST.caption, s.test ? TEST_ON : TEST_OFF);
         EXPECT_EQ(rig.f.Label_HDG.caption, s.gps ? "GPS 000 TRU" : "MAN 000 TRU");
-        EXPECT_EQ(rig.f.CmdButton_HDG_CW.visible, !s.gps);
+        EXPECT_EQ((std::array{rig.f.GPS_TIMER, rig.f.CmdButton_HDG_CW.visible,
+                              rig.f.CmdButton_HDG_CCW.visible, rig.f.Frame_GPS_FAIL.visible}),
+                  (std::array{s.gps, !s.gps, !s.gps, !s.gps}));
         EXPECT_EQ(rig.o.settings.HEADING_CORRECTION, s.variation);
         EXPECT_EQ(rig.f.Label_COMM.caption, s.comm + " BAUD");
         EXPECT_EQ(rig.serial.settings, s.comm.substr(7) + ",n,8,1");

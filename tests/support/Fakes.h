@@ -8,14 +8,16 @@
 #include "settings/ColourPicker.h"
 
 #include <functional>
-#include <utility>
 #include <string>
+#include <utility>
 #include <vector>
 
 // A serial port the test pushes text into; deliver() raises the notification.
 class FakeSerialPort : public SerialPort {
 public:
-    void setReceiveHandler(std::function<void()> handler) override { handler_ = std::move(handler); }
+    void setReceiveHandler(std::function<void()> handler) override {
+        handler_ = std::move(handler);
+    }
     std::string readAll() override { return std::exchange(pending, {}); }
     void clearInput() override { pending.clear(); }
     int portNumber() const override { return port; }
