@@ -1,56 +1,41 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/MainWindowView.h"
-#include "platform/OptionsDialogView.h"
-#include "platform/QtClock.h"
-#include "platform/QtColourPicker.h"
-#include "platform/QtColours.h"
-#include "platform/QtSerialPort.h"
-#include "platform/QtTimer.h"
-#include "platform/RasterSurface.h"
-#include "platform/SettingsFolder.h"
-#include "platform/Twips.h"
-#include "settings/Program.h"
+#include "app/CommandLine.h"
+#include "app/DisplayCheck.h"
+#include "app/RunDisplay.h"
 
-#include <QApplication>
-#include <QPalette>
-#include <QScreen>
+#include "core/Version.h"
 
-// Wires the Qt adapters to the program, starts it, opens the main window
-// maximized and runs the event loop until the window closes.
+#include <iostream>
+
+namespace {
+
+// Exit statuses besides 0: the window could not be opened, the command line
+// was wrong.
+constexpr int NO_DISPLAY = 1;
+constexpr int USAGE = 2;
+
+} // namespace
+
+// Reads the command line before anything opens a window: help, the version
+// and a wrong command line need no display and touch no settings.
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    app.setQuitOnLastWindowClosed(false);
-
-    const double dpi = app.primaryScreen()->logicalDotsPerInch();
-    const double twipsPerPixel = twipsPerPixelAt(dpi);
-    RasterSurface surface(dpi);
-    QtSerialPort serial;
-    QtClock clock;
-    QtTimer timer1;
-    QtTimer timerMouseDown;
-    QtColourPicker picker;
-
-    const QPalette palette = app.palette();
-    SystemColours system;
-    system.buttonFace = fromQColor(palette.color(QPalette::Button));
-    system.buttonShadow = fromQColor(palette.color(QPalette::Dark));
-
-    Program program(ProgramPorts{surface, serial, clock, timer1, timerMouseDown, picker,
-                                 settingsFolder(), system});
-    program.start();
-
-    MainWindowView view(program, surface, twipsPerPixel);
-    picker.setParent(&view);
-    const auto afterEvent = [&view] { view.afterEvent(); };
-    timer1.setAfterTick(afterEvent);
-    timerMouseDown.setAfterTick(afterEvent);
-    serial.setAfterNotification(afterEvent);
-    OptionsDialogView options(program, &view, twipsPerPixel, afterEvent);
-    view.addFollower([&options] { options.sync(); });
-    view.setOnClosed([&app] { app.quit(); });
-
-    view.applyWindowState(WindowState::Maximized);
-    view.show();
-    view.activateWindow();
-    return app.exec();
+    ParsedCommandLine parsed = parseCommandLine(argc, argv);
+    if (parsed.error) {
+        std::cerr << "vectrin: " << *parsed.error << "\n\n" << usage();
+        return USAGE;
+    }
+    CommandLine& line = parsed.line;
+    if (line.help) {
+        std::cout << usage();
+        return 0;
+    }
+    if (line.version) {
+        std::cout << "vectrin " << VECTRIN_VERSION << "\n";
+        return 0;
+    }
+    if (const auto problem = displayProblem(line)) {
+        std::cerr << "vectrin: " << *problem << "\n";
+        return NO_DISPLAY;
+    }
+    return runDisplay(line);
 }

@@ -2,6 +2,7 @@
 #include "core/Compass.h"
 
 #include "core/Numbers.h"
+#include "core/SatelliteSentences.h"
 #include "core/form_VECTRIN.h"
 
 #include <array>
@@ -11,15 +12,16 @@
 
 namespace {
 
-// The two sentences the heading is taken from, and which fields hold the speed
-// (knots) and the course (degrees true). Nothing else of a sentence is read.
+// The two sentences the heading is taken from, from any satellite talker, and
+// which fields hold the speed (knots) and the course (degrees true). Nothing
+// else of a sentence is read.
 struct SentenceKind {
-    std::string_view identifier;
+    std::string_view type;
     int speedField;
     int courseField;
 };
-constexpr SentenceKind VTG{"$GPVTG", 5, 1};
-constexpr SentenceKind RMC{"$GPRMC", 7, 8};
+constexpr SentenceKind VTG{"VTG", 5, 1};
+constexpr SentenceKind RMC{"RMC", 7, 8};
 
 // A sentence counts as complete once this many characters stand from its "$"
 // on; only the first WINDOW of them are looked at.
@@ -59,10 +61,14 @@ struct Fix {
 };
 
 // The speed and course of the first sentence of the chosen kind, when it is
-// complete and both fields are filled and within their limits.
+// complete and both fields are filled and within their limits. The kind is VTG
+// when the buffer holds a VTG sentence of any satellite talker, else RMC; the
+// sentence is the first of that kind in the buffer, whichever talker sent it.
 std::optional<Fix> readFix(std::string_view buffer) {
-    const SentenceKind& kind = buffer.find(VTG.identifier) != std::string_view::npos ? VTG : RMC;
-    const std::size_t p = buffer.find(kind.identifier);
+    const std::size_t vtg = findSatelliteSentence(buffer, VTG.type);
+    const SentenceKind& kind = vtg != std::string_view::npos ? VTG : RMC;
+    const std::size_t p =
+        vtg != std::string_view::npos ? vtg : findSatelliteSentence(buffer, RMC.type);
     if (p == std::string_view::npos || buffer.size() - p < COMPLETE) return std::nullopt;
     const std::string_view window = buffer.substr(p, WINDOW);
     const Commas commas = findCommas(window);

@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "display/MainControls.h"
 
+#include "core/Version.h"
+
+#include <string>
+
 namespace {
 
 const Font BUTTON_FONT{"Small Fonts", 6.75f, false, false};
@@ -64,7 +68,8 @@ MainControls::MainControls(const OperatingSettings& initial) {
     Frame_TOP_LEFT = frame(TL, 120, 120, 2175, 1335, back);
     Label_VECTRIN_DF_DISPLAY =
         label("Label_VECTRIN_DF_DISPLAY", TL, "ZIRC DF Display", 0, 0, 2175, 255, text, TITLE_FONT);
-    Label_VERSION = label("Label_VERSION", TL, "Ver. 1.2", 0, 255, 975, 255, text, TITLE_FONT);
+    const std::string version = std::string("Ver. ") + VECTRIN_VERSION;
+    Label_VERSION = label("Label_VERSION", TL, version.c_str(), 0, 255, 975, 255, text, TITLE_FONT);
     Label_LAST_BRG = label("Label_LAST_BRG", TL, "LAST BRG : 000", 0, 600, 1935, 255, text);
     Label_TOTAL_BRG = label("Label_TOTAL_BRG", TL, "TOTAL BRG : 000", 0, 855, 2055, 255, text);
     Label_TOTAL_TIME = label("Label_TOTAL_TIME", TL, "TOTAL TIME : 0000", 0, 1110, 2175, 255, text);

@@ -13,3 +13,7 @@ std::string dataFolder() {
                       : std::filesystem::path(QDir::homePath().toStdString()) / ".local" / "share";
     return (base / "Vectrin").string();
 }
+
+std::string sessionsFolder() {
+    return (std::filesystem::path(dataFolder()) / "sessions").string();
+}

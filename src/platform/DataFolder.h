@@ -7,3 +7,5 @@
 // bearing log): $XDG_DATA_HOME/Vectrin, or ~/.local/share/Vectrin when
 // XDG_DATA_HOME is unset or empty. Not created here.
 std::string dataFolder();
+// Where the recorded sessions go: the sessions folder in the data folder.
+std::string sessionsFolder();

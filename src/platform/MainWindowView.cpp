@@ -4,6 +4,7 @@
 #include "platform/KeyCodes.h"
 #include "platform/RasterSurface.h"
 #include "platform/Twips.h"
+#include "platform/WindowManager.h"
 #include "settings/Program.h"
 
 #include <QCloseEvent>
@@ -83,20 +84,18 @@ QSize MainWindowView::designSize() const {
             twipsToPixels(DESIGN_HEIGHT, twipsPerPixel_)};
 }
 
-// Without a window manager nobody honours the maximized state, so the window
-// also takes the screen's available area itself; the normal window has the
-// design size, centred.
+// A window manager maximizes the window and gives it back its normal size
+// with the title bar on the screen; the geometry is set by hand only where
+// there is none: the maximized window takes the screen's available area, the
+// normal one has the design size, centred.
 void MainWindowView::applyWindowState(WindowState state) {
+    const bool maximized = state == WindowState::Maximized;
+    setWindowState(maximized ? Qt::WindowMaximized : Qt::WindowNoState);
+    if (windowManagerPresent()) return;
     const QRect available = screen()->availableGeometry();
-    if (state == WindowState::Maximized) {
-        setWindowState(Qt::WindowMaximized);
-        setGeometry(available);
-    } else {
-        setWindowState(Qt::WindowNoState);
-        QRect normal(QPoint(), designSize());
-        normal.moveCenter(available.center());
-        setGeometry(normal);
-    }
+    QRect normal(QPoint(), designSize());
+    normal.moveCenter(available.center());
+    setGeometry(maximized ? available : normal);
 }
 
 bool MainWindowView::event(QEvent* event) {

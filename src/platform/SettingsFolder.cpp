@@ -7,7 +7,21 @@
 #include <filesystem>
 #include <system_error>
 
+namespace {
+
+std::string& chosenFolder() {
+    static std::string folder;
+    return folder;
+}
+
+} // namespace
+
+void chooseSettingsFolder(const std::string& folder) {
+    chosenFolder() = folder;
+}
+
 std::string settingsFolder() {
+    if (!chosenFolder().empty()) return chosenFolder();
     const char* config = std::getenv("XDG_CONFIG_HOME");
     const std::filesystem::path base =
         config && *config ? std::filesystem::path(config)

@@ -3,9 +3,13 @@
 
 #include <string>
 
-// The folder of the settings file: $XDG_CONFIG_HOME/Vectrin, or
-// ~/.config/Vectrin when XDG_CONFIG_HOME is unset or empty.
+// The folder of the settings file: the one chosen on the command line, else
+// $XDG_CONFIG_HOME/Vectrin, or ~/.config/Vectrin when XDG_CONFIG_HOME is
+// unset or empty.
 std::string settingsFolder();
+
+// Makes `folder` the settings folder for the rest of the run.
+void chooseSettingsFolder(const std::string& folder);
 
 // The device of serial port n: the entry "COMn" of the settings folder when
 // there is one (a symbolic link to the device; followed when opened), else

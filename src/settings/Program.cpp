@@ -31,7 +31,10 @@ void Program::activate() {
 }
 
 void Program::shutDown() {
-    Form_Unload(options(), file_);
+    if (!keepSettingsFile_)
+        Form_Unload(options(), file_);
+    else if (main_.MSComm1.isOpen())
+        main_.MSComm1.close();
 }
 
 void Program::keyDown(int keyCode, int mask) {

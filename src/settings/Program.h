@@ -38,6 +38,8 @@ public:
     void activate();
     // The main window is closing: the port is closed and the settings written.
     void shutDown();
+    // From now on shutting down leaves the settings file as it is (a replay).
+    void keepSettingsFile() { keepSettingsFile_ = true; }
 
     void keyDown(int keyCode, int mask);
     void keyUp(int keyCode, int mask);
@@ -67,4 +69,5 @@ private:
     SettingsFile file_;
     std::optional<Form_OPTIONS> options_;
     bool closeRequested_ = false;
+    bool keepSettingsFile_ = false;
 };

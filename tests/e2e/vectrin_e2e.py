@@ -1,7 +1,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""End-to-end harness: the real binary on a private Xvfb display with a
-temporary home, driven by xdotool and read back by screen pixels and the
-settings file. Python standard library only. A test script is a plain program:
+"""End-to-end harness: the real binary on a private Xvfb display managed by
+openbox, with a temporary home, driven by xdotool and read back by screen
+pixels and the settings file. The window manager frames the window and moves
+its client area: every position the harness hands out or takes is a screen
+pixel. Python standard library only. A test script is a plain program:
 
     import vectrin_e2e as e2e
 
@@ -138,8 +140,8 @@ class _XEvent(ctypes.Union):
 
 def send_delete_window(display, window_id):
     """Asks a window to close as its close box does: the WM_DELETE_WINDOW
-    message of the window-manager protocol, sent straight to the window (bare
-    Xvfb has no window manager; xdotool's windowclose destroys the window)."""
+    message of the window-manager protocol, sent straight to the window
+    (xdotool's windowclose destroys the window)."""
     x11 = ctypes.CDLL("libX11.so.6")
     x11.XOpenDisplay.restype = ctypes.c_void_p
     x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
@@ -182,13 +184,14 @@ class Pty:
 
 
 class Session:
-    """A private X server and home folder for one run (or several runs) of the
-    program. Use as a context manager: everything is cleaned up on exit."""
+    """A private X server with a window manager and a home folder for one run
+    (or several runs) of the program; window_manager=False leaves the server
+    bare. Use as a context manager: everything is cleaned up on exit."""
 
-    def __init__(self, binary, width=SCREEN_WIDTH, height=SCREEN_HEIGHT):
+    def __init__(self, binary, width=SCREEN_WIDTH, height=SCREEN_HEIGHT, window_manager=True):
         self.binary = os.path.abspath(binary)
-        self.width, self.height = width, height
-        self.xvfb = self.process = self.window = self.display = self.log = None
+        self.width, self.height, self.managed = width, height, window_manager
+        self.xvfb = self.wm = self.process = self.window = self.display = self.log = None
         self.ptys = []
         self.home = tempfile.mkdtemp(prefix="vectrin-e2e-")
         self.config_home = os.path.join(self.home, ".config")
@@ -231,6 +234,18 @@ class Session:
         wait_until(lambda: subprocess.run(["xdpyinfo", "-display", self.display],
                                           capture_output=True).returncode == 0,
                    10, "Xvfb on %s" % self.display)
+        if self.managed:
+            self.start_window_manager()
+
+    def start_window_manager(self):
+        """Starts openbox and waits until it manages the screen: a running
+        manager names its check window on the root window."""
+        with open(os.path.join(self.home, "openbox.log"), "w") as log:
+            self.wm = subprocess.Popen(["openbox", "--sm-disable"], env=self.env, stdout=log,
+                                       stderr=subprocess.STDOUT, cwd=self.home)
+        wait_until(lambda: self.wm.poll() is None and "window id" in self.x(
+            "xprop", "-root", "_NET_SUPPORTING_WM_CHECK"), 10, "openbox to manage the screen")
+        check(self.wm.poll() is None, "openbox ended")
 
     def x(self, *args, timeout=20):
         """Runs an X tool (xdotool, xwininfo, ...) on this display; returns its stdout."""
@@ -291,8 +306,16 @@ class Session:
         return tuple(int(values[k]) for k in ("Absolute upper-left X", "Absolute upper-left Y",
                                                "Width", "Height"))
 
+    def frame_extents(self):
+        """(left, right, top, bottom) of the frame the window manager puts
+        around the window (title bar and borders); zeros on a bare server."""
+        out = self.x("xprop", "-id", str(self.window), "_NET_FRAME_EXTENTS")
+        values = re.findall(r"\d+", out.partition("=")[2])
+        return tuple(int(v) for v in values) if len(values) == 4 else (0, 0, 0, 0)
+
     def focus(self):
-        self.x("xdotool", "windowfocus", "--sync", str(self.window))
+        self.x("xdotool", "windowactivate" if self.managed else "windowfocus", "--sync",
+               str(self.window))
 
     def running(self):
         return self.process is not None and self.process.poll() is None
@@ -308,11 +331,13 @@ class Session:
         self.x("xdotool", "keyup", key)
 
     def move_to(self, x_px, y_px):
-        """Moves the pointer to a client pixel of the window."""
-        self.x("xdotool", "mousemove", "--window", str(self.window), "--sync", str(x_px), str(y_px))
+        """Moves the pointer to a screen pixel."""
+        self.x("xdotool", "mousemove", str(x_px), str(y_px))
+        wait_until(lambda: self.x("xdotool", "getmouselocation", "--shell").startswith(
+            "X=%d\nY=%d\n" % (x_px, y_px)), 5, "the pointer at %d,%d" % (x_px, y_px))
 
     def click(self, x_px, y_px, button=1):
-        """Clicks at a client pixel of the window."""
+        """Clicks at a screen pixel."""
         self.move_to(x_px, y_px)
         self.x("xdotool", "click", str(button))
 
@@ -364,6 +389,9 @@ class Session:
         self.stop_program()
         for pty in self.ptys:
             pty.close()
+        if self.wm is not None:
+            self._stop(self.wm)
+            self.wm = None
         if self.xvfb is not None:
             self._stop(self.xvfb)
             self.xvfb = None

@@ -23,8 +23,9 @@
 #include <vector>
 
 inline const std::vector<std::string> CAPTURES = {
-    "bt451.log",    "bu353s4.log",     "bundg_zeus_9.log",   "com-1289.log",
-    "garmin48.log", "haicom-305N.log", "humminbird-M37.log", "quectel-eg25-g.log"};
+    "bt451.log",          "bu353s4.log",  "bundg_zeus_9.log",
+    "com-1289.log",       "garmin48.log", "haicom-305N.log",
+    "humminbird-M37.log", "nl2008u.log",  "quectel-eg25-g.log"};
 
 // "bundg_zeus_9.log" -> "bundgzeus9"
 inline std::string captureTestName(const ::testing::TestParamInfo<std::string>& capture) {
@@ -33,8 +34,9 @@ inline std::string captureTestName(const ::testing::TestParamInfo<std::string>& 
     return name;
 }
 
-// A course sentence that a careful reader accepts: "$GPRMC" or "$GPVTG" with
-// plain decimal speed <= 300 knots and course < 360 degrees, both truncated.
+// A course sentence that a careful reader accepts: RMC or VTG of a satellite
+// talker with plain decimal speed <= 300 knots and course < 360 degrees, both
+// truncated.
 struct CourseFix {
     std::size_t offset; // of its "$" in the stream
     int speed, course;
@@ -45,6 +47,12 @@ struct Capture {
     std::vector<CourseFix> fixes;
 };
 
+// GPS, GLONASS, Galileo, BeiDou (both names), QZSS, NavIC and combined fixes.
+inline bool satelliteTalker(const std::string& talker) {
+    static const std::set<std::string> talkers = {"GP", "GN", "GL", "GA", "GB", "BD", "GQ", "GI"};
+    return talkers.contains(talker);
+}
+
 // Lines that start with "#" are annotations added later, never on the wire.
 inline Capture loadCapture(const std::string& name) {
     std::ifstream in(std::string(VECTRIN_NMEA_CAPTURES) + "/" + name, std::ios::binary);
@@ -54,9 +62,10 @@ inline Capture loadCapture(const std::string& name) {
         if (!line.starts_with('#')) capture.stream += line + (in.eof() ? "" : "\n");
     const std::regex decimal(R"(\d+(\.\d*)?)");
     const std::string& s = capture.stream;
-    for (std::size_t at = s.find("$GP"); at != std::string::npos; at = s.find("$GP", at + 1)) {
-        const bool rmc = s.compare(at, 6, "$GPRMC") == 0;
-        if (!rmc && s.compare(at, 6, "$GPVTG") != 0) continue;
+    for (std::size_t at = s.find('$'); at != std::string::npos; at = s.find('$', at + 1)) {
+        const bool rmc = s.compare(at + 3, 3, "RMC") == 0;
+        if (!satelliteTalker(s.substr(at + 1, 2)) || (!rmc && s.compare(at + 3, 3, "VTG") != 0))
+            continue;
         std::istringstream sentence(s.substr(at, s.find_first_of("*\r\n$", at + 1) - at));
         std::vector<std::string> fields;
         for (std::string field; std::getline(sentence, field, ',');)
@@ -154,6 +163,12 @@ inline void checkReplay(const Capture& capture, const ReplayLog& log, const form
         EXPECT_EQ((std::tuple{log.failShows[0].second, log.failShows[1].second}),
                   (std::tuple{0, 265}));
         EXPECT_FALSE(f.Frame_GPS_FAIL.visible);
+    } else if (capture.name == "nl2008u.log") {
+        // Combined fixes only ($GNRMC, $GNVTG): every course of the short
+        // drive south, in order, and GPS FAIL never.
+        EXPECT_EQ(capture.stream.find("$GPRMC"), std::string::npos);
+        EXPECT_EQ(log.shown, (std::vector<int>{175, 179, 186, 189, 187}));
+        EXPECT_TRUE(log.failShows.empty());
     } else if (capture.name == "humminbird-M37.log") {
         // Course and speed only under another talker ($INRMC, $INVTG): no GPS
         // heading ever, and GPS FAIL on the first cycle past 10 s.

@@ -1,0 +1,69 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/RunDisplay.h"
+
+#include "platform/DataFolder.h"
+#include "platform/LivePorts.h"
+#include "platform/MainWindowView.h"
+#include "platform/OptionsDialogView.h"
+#include "platform/QtColourPicker.h"
+#include "platform/QtColours.h"
+#include "platform/RasterSurface.h"
+#include "platform/ReplayPorts.h"
+#include "platform/SettingsFolder.h"
+#include "platform/Twips.h"
+#include "settings/Program.h"
+
+#include <QApplication>
+#include <QPalette>
+#include <QScreen>
+
+#include <iostream>
+#include <memory>
+
+namespace {
+// The session to replay could not be read.
+constexpr int NO_SESSION = 1;
+} // namespace
+
+// Wires the Qt adapters to the program, starts it, opens the main window
+// maximized and runs the event loop until the window closes.
+int runDisplay(CommandLine& line) {
+    if (!line.settingsFolder.empty()) chooseSettingsFolder(line.settingsFolder);
+    int argc = static_cast<int>(line.qtArguments.size());
+    line.qtArguments.push_back(nullptr);
+    QApplication app(argc, line.qtArguments.data());
+    app.setQuitOnLastWindowClosed(false);
+    std::unique_ptr<PortSet> ports;
+    if (line.replay.empty())
+        ports = std::make_unique<LivePorts>(sessionsFolder());
+    else if (!(ports = ReplayPorts::load(line.replay, line.speed, std::cerr)))
+        return NO_SESSION;
+
+    const double dpi = app.primaryScreen()->logicalDotsPerInch();
+    const double twipsPerPixel = twipsPerPixelAt(dpi);
+    RasterSurface surface(dpi);
+    QtColourPicker picker;
+
+    const QPalette palette = app.palette();
+    SystemColours system;
+    system.buttonFace = fromQColor(palette.color(QPalette::Button));
+    system.buttonShadow = fromQColor(palette.color(QPalette::Dark));
+
+    Program program(ProgramPorts{surface, ports->serial(), ports->clock(), ports->timer1(),
+                                 ports->timerMouseDown(), picker, settingsFolder(), system});
+    program.start();
+
+    MainWindowView view(program, surface, twipsPerPixel);
+    picker.setParent(&view);
+    const auto afterEvent = [&view] { view.afterEvent(); };
+    ports->setAfterEvent(afterEvent);
+    OptionsDialogView options(program, &view, twipsPerPixel, afterEvent);
+    view.addFollower([&options] { options.sync(); });
+    view.setOnClosed([&app] { app.quit(); });
+
+    view.applyWindowState(WindowState::Maximized);
+    view.show();
+    view.activateWindow();
+    ports->begin(program);
+    return app.exec();
+}

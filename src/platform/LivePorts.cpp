@@ -1,0 +1,20 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/LivePorts.h"
+
+#include <iostream>
+
+namespace {
+// All recorded sessions together: about a week of acquisition at a few
+// bearings a second and a GPS sentence or two.
+constexpr std::uintmax_t SESSIONS_SIZE_LIMIT = 200u << 20;
+} // namespace
+
+LivePorts::LivePorts(const std::string& sessionsFolder)
+    : writer_(sessionsFolder, SESSIONS_SIZE_LIMIT, std::cerr),
+      recorder_(serial_, sessionClock_, writer_) {}
+
+void LivePorts::setAfterEvent(std::function<void()> hook) {
+    timer1_.setAfterTick(hook);
+    timerMouseDown_.setAfterTick(hook);
+    serial_.setAfterNotification(hook);
+}

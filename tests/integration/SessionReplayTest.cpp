@@ -1,0 +1,126 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A session recorded from a pseudo-terminal through the live ports, then
+// replayed ten times faster: the replay ends with the histogram of the run.
+
+#include "platform/DataFolder.h"
+#include "platform/LivePorts.h"
+#include "platform/QtWait.h"
+#include "platform/RasterSurface.h"
+#include "platform/ReplayPorts.h"
+#include "platform/SettingsFolder.h"
+#include "settings/Program.h"
+#include "support/Fakes.h"
+
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <pty.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The DF messages, each with line noise before it: a byte 0, a backslash,
+// the end of a GPS sentence.
+const std::string LINE[] = {"%010\r\n",
+                            "\\x%010\r\n",
+                            std::string("\0%020", 5),
+                            "*4F\r\n%355\r\n",
+                            "%180",
+                            "$GPGSV,3,1*7A\r\n%181\r\n",
+                            "%010",
+                            "%359\r\n",
+                            "%000"};
+// Well beyond the 50 ms tick, so that no message falls in the lock-out of
+// the one before, neither live nor in the replay.
+constexpr int SPACING_MS = 150;
+
+struct ProgramOn {
+    RasterSurface surface{96, 640, 480};
+    FakeColourPicker picker;
+    Program program;
+    explicit ProgramOn(PortSet& ports)
+        : program(ProgramPorts{surface,
+                               ports.serial(),
+                               ports.clock(),
+                               ports.timer1(),
+                               ports.timerMouseDown(),
+                               picker,
+                               settingsFolder(),
+                               {}}) {
+        program.start();
+        program.resize();
+    }
+    form_VECTRIN& f() { return program.main(); }
+};
+
+std::string fileText(const fs::path& path) {
+    std::ifstream file(path);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+TEST(SessionReplay, ReplayAtTenTimesEndsWithTheHistogramOfTheRecordedRun) {
+    QTemporaryDir home;
+    const QByteArray saved[] = {qgetenv("XDG_CONFIG_HOME"), qgetenv("XDG_DATA_HOME")};
+    qputenv("XDG_CONFIG_HOME", (home.path() + "/config").toLocal8Bit());
+    qputenv("XDG_DATA_HOME", (home.path() + "/data").toLocal8Bit());
+    int master = -1, slave = -1;
+    char name[256] = {};
+    ASSERT_EQ(::openpty(&master, &slave, name, nullptr, nullptr), 0);
+    ::close(slave);
+    fs::create_directories(settingsFolder());
+    fs::create_symlink(name, fs::path(settingsFolder()) / "COM6");
+
+    decltype(form_VECTRIN::BRG_HIST) recorded{};
+    {
+        LivePorts live(sessionsFolder());
+        ProgramOn run(live);
+        run.f().MSComm1.setPortNumber(6);
+        run.program.click("CmdButton_TEST"); // DF data from the port, test mode off
+        ASSERT_TRUE(run.f().MSComm1.isOpen());
+        QElapsedTimer since;
+        for (const std::string& text : LINE) {
+            const auto before = run.f().INCOUNT;
+            ASSERT_EQ(::write(master, text.data(), text.size()), ssize_t(text.size()));
+            ASSERT_TRUE(waitUntil([&] { return run.f().INCOUNT == before + 1; }));
+            since.start();
+            waitUntil([&] { return since.elapsed() >= SPACING_MS; });
+        }
+        run.program.click("CmdButton_ACQUIRE"); // off: the port closes, the session ends
+        recorded = run.f().BRG_HIST;
+    }
+    ::close(master);
+
+    std::vector<fs::path> sessions;
+    for (const auto& entry : fs::directory_iterator(sessionsFolder()))
+        sessions.push_back(entry.path());
+    ASSERT_EQ(sessions.size(), 1u);
+    const std::string settingsBefore = fileText(fs::path(settingsFolder()) / "Vectrin.ini");
+
+    std::ostringstream notes;
+    auto replay = ReplayPorts::load(sessions[0].string(), 10, notes);
+    ASSERT_TRUE(replay);
+    {
+        ProgramOn run(*replay);
+        replay->begin(run.program);
+        ASSERT_TRUE(waitUntil([&] { return replay->ended(); }, 10000)) << notes.str();
+        EXPECT_EQ(run.f().BRG_HIST, recorded);
+        EXPECT_EQ(run.f().INCOUNT, std::size(LINE));
+        EXPECT_EQ(run.f().Label_LAST_BRG.caption, "LAST BRG : 000");
+        EXPECT_NE(notes.str().find("finished after"), std::string::npos) << notes.str();
+        run.program.shutDown();
+    }
+    EXPECT_EQ(fileText(fs::path(settingsFolder()) / "Vectrin.ini"), settingsBefore);
+    qputenv("XDG_CONFIG_HOME", saved[0]);
+    qputenv("XDG_DATA_HOME", saved[1]);
+}
+
+} // namespace

@@ -1,0 +1,154 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The session file: what the recorder writes reads back byte for byte, and a
+// damaged file plays up to the damage and says where it is.
+
+#include "session/SessionFormat.h"
+#include "session/SessionRecorder.h"
+#include "session/SessionWriter.h"
+#include "support/Fakes.h"
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string HEAD = "VECTRIN SESSION 1\nstart 2026-12-06 13:50:39.250\n";
+
+TEST(SessionFormat, EveryByteValueReadsBackAsItWasRecorded) {
+    std::string all;
+    for (int b = 0; b < 256; ++b)
+        all += static_cast<char>(b);
+    const Session s =
+        readSession(sessionHeader("2026-12-06 23:59:59.500") + sessionRecordLine(7, all) +
+                    sessionRecordLine(7, "\\x41") + sessionEndLine(9));
+    EXPECT_EQ(s.damage, "");
+    EXPECT_DOUBLE_EQ(s.startSecondsSinceMidnight, 86399.5);
+    ASSERT_EQ(s.records.size(), 2u);
+    EXPECT_EQ(s.records[0].bytes, all);
+    EXPECT_EQ(s.records[1].bytes, "\\x41");
+    EXPECT_EQ(s.endMilliseconds, 9);
+}
+
+TEST(SessionFormat, ADamagedFileKeepsTheRecordsBeforeTheDamage) {
+    const struct {
+        std::string text;
+        std::size_t records;
+        std::string damage;
+    } cases[] = {
+        {HEAD + "0 %010\n5 %020\nend 9\n", 2, ""},
+        {HEAD + "0 %010\n5 %02", 1, "line 4: cut short"},
+        {HEAD + "0 %010\n5 %020\n", 2, "the end of the file: no end line"},
+        {HEAD + "0 %010\nx %020\nend 9\n", 1, "line 4: not a record"},
+        {HEAD + "0 %010\n5 %0\\x2\nend 9\n", 1, "line 4: not a record"},
+        {HEAD + "0 %010\n5\nend 9\n", 1, "line 4: not a record"},
+        {HEAD + "8 %010\n5 %020\nend 9\n", 1, "line 4: the time goes back"},
+        {HEAD + "0 %010\nend 3x\n", 1, "line 4: not an end time"},
+        {"VECTRIN SESSION 1\nstart noon\n0 %010\n", 0, "line 2: no start time"},
+        {"$GPRMC,1\n%010\n", 0, "line 1: not a session file"},
+        {"", 0, "line 1: not a session file"},
+    };
+    for (const auto& c : cases) {
+        const Session s = readSession(c.text);
+        EXPECT_EQ(s.records.size(), c.records) << c.text;
+        EXPECT_EQ(s.damage, c.damage) << c.text;
+    }
+}
+
+// A folder of its own for each test, removed afterwards.
+struct Folder {
+    fs::path path =
+        fs::temp_directory_path() /
+        ("vectrin-sessions-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+         ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    Folder() { fs::remove_all(path); }
+    ~Folder() { fs::remove_all(path); }
+    std::string read(const std::string& name) const {
+        std::ifstream file(path / name);
+        return std::string(std::istreambuf_iterator<char>(file), {});
+    }
+};
+
+class FakeSessionClock : public SessionClock {
+public:
+    std::int64_t steadyMilliseconds() const override { return ms; }
+    std::string localDateTime() const override { return stamp; }
+    std::int64_t ms = 1000;
+    std::string stamp = "2026-12-06 13:50:39.250";
+};
+
+TEST(SessionRecorder, OneFilePerOpeningThatReadsAnythingWithTheTimesSinceTheOpening) {
+    Folder folder;
+    std::ostringstream notes;
+    FakeSerialPort port;
+    FakeSessionClock clock;
+    {
+        SessionWriter writer(folder.path, 1 << 20, notes);
+        SessionRecorder recorder(port, clock, writer);
+        recorder.open(); // a trial open that reads nothing leaves no file
+        recorder.close();
+        clock.ms = 5000;
+        recorder.open();
+        clock.ms = 5250;
+        port.pending = "%010\r\n";
+        EXPECT_EQ(recorder.readAll(), "%010\r\n");
+        clock.ms = 5300;
+        EXPECT_EQ(recorder.readAll(), "");
+        clock.ms = 6000;
+        recorder.close();
+        clock.stamp = "2026-12-06 13:50:39.900"; // the same second: a second name
+        recorder.open();
+        port.pending = "%020";
+        recorder.readAll();
+    }
+    EXPECT_EQ(folder.read("2026-12-06_13-50-39.vsession"), HEAD + "250 %010\\x0D\\x0A\nend 1000\n");
+    EXPECT_EQ(folder.read("2026-12-06_13-50-39-2.vsession"),
+              "VECTRIN SESSION 1\nstart 2026-12-06 13:50:39.900\n0 %020\n");
+    EXPECT_EQ(notes.str(), "");
+}
+
+TEST(SessionWriter, TheOldestFilesGoFirstWhenTheSessionsOutgrowTheirLimit) {
+    Folder folder;
+    std::ostringstream notes;
+    SessionWriter writer(folder.path, 100, notes);
+    for (const char* name : {"2026-01-02_10-00-00.vsession", "2026-01-01_10-00-00.vsession",
+                             "2026-01-03_10-00-00.vsession"}) {
+        writer.startFile(name, std::string(30, 'x'));
+        writer.finishFile("\n");
+    }
+    writer.startFile("2026-01-04_10-00-00.vsession", std::string(30, 'y'));
+    writer.flush();
+    EXPECT_FALSE(fs::exists(folder.path / "2026-01-01_10-00-00.vsession"));
+    EXPECT_TRUE(fs::exists(folder.path / "2026-01-02_10-00-00.vsession"));
+    writer.write(std::string(20, 'y'));
+    writer.flush();
+    EXPECT_FALSE(fs::exists(folder.path / "2026-01-02_10-00-00.vsession"));
+    writer.write(std::string(60, 'y')); // alone beyond the limit: recording stops
+    writer.write("z");
+    writer.flush();
+    EXPECT_TRUE(fs::exists(folder.path / "2026-01-03_10-00-00.vsession"));
+    EXPECT_EQ(folder.read("2026-01-04_10-00-00.vsession"), std::string(50, 'y'));
+    EXPECT_NE(notes.str().find("size limit"), std::string::npos) << notes.str();
+}
+
+TEST(SessionWriter, AFullDiskStopsRecordingWithOneNote) {
+    Folder folder;
+    std::ostringstream notes;
+    SessionWriter writer(folder.path, 1 << 20, notes,
+                         [](const fs::path&) { return std::fopen("/dev/full", "w"); });
+    writer.startFile("full.vsession", "VECTRIN SESSION 1\n");
+    writer.write("0 %010\n");
+    writer.finishFile("end 0\n");
+    writer.flush();
+    EXPECT_EQ(notes.str(),
+              "vectrin: session recording stopped: " + (folder.path / "full.vsession").string() +
+                  ": No space left on device\n");
+}
+
+} // namespace
