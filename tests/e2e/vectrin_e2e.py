@@ -191,16 +191,23 @@ class Session:
             lines = f.read().split("\r\n")[:-1]
         return [s[1:-1] if s.startswith('"') and s.endswith('"') else s for s in lines]
 
-    def start(self, args=(), timeout=20):
+    def start(self, args=(), timeout=30):
         """Starts the program and waits for its window; returns the window id."""
         check(self.process is None or self.process.poll() is not None, "program already running")
         self.log = open(os.path.join(self.home, "program.log"), "w")
         self.process = subprocess.Popen([self.binary, *args], env=self.env, stdout=self.log,
                                         stderr=subprocess.STDOUT, cwd=self.home)
-        out = self.x("xdotool", "search", "--sync", "--onlyvisible", "--name", "^%s$" % TITLE,
-                     timeout=timeout)
-        check(out.split(), "no window titled %r" % TITLE)
-        self.window = int(out.split()[0])
+
+        def window():
+            if not self.running():
+                with open(self.log.name) as log:
+                    raise E2EError("the program ended (%d): %s" % (self.process.poll(), log.read()))
+            try:  # xdotool fails while there is no such window
+                return self.x("xdotool", "search", "--onlyvisible", "--name", "^%s$" % TITLE)
+            except E2EError:
+                return None
+
+        self.window = int(wait_until(window, timeout, "a window titled %r" % TITLE).split()[0])
         wait_until(lambda: self.window_geometry()[2] > 0, timeout, "the window to be mapped")
         self.focus()
         return self.window
