@@ -25,8 +25,19 @@ struct Option {
 
 // The fastest replay: a ten-minute session in under a second.
 constexpr double FASTEST_REPLAY = 1000;
+// The longest line of bearing: as far as any DF unit hears.
+constexpr double LONGEST_LINE_KM = 1000;
 
-const std::array<Option, 5> OPTIONS = {{
+// A number above 0 and up to `most`, the whole text of it.
+std::optional<double> positiveNumber(std::string_view value, double most) {
+    const std::string text(value);
+    char* end = nullptr;
+    const double number = std::strtod(text.c_str(), &end);
+    if (text.empty() || *end != '\0' || !(number > 0 && number <= most)) return std::nullopt;
+    return number;
+}
+
+const std::array<Option, 7> OPTIONS = {{
     {"--help", "-h", "", "show this help and exit",
      [](CommandLine& line, std::string_view) -> Error {
          line.help = true;
@@ -55,11 +66,24 @@ const std::array<Option, 5> OPTIONS = {{
      }},
     {"--speed", "", "N", "play the session N times faster (up to 1000; with --replay)",
      [](CommandLine& line, std::string_view value) -> Error {
-         const std::string text(value);
-         char* end = nullptr;
-         line.speed = std::strtod(text.c_str(), &end);
-         if (text.empty() || *end != '\0' || !(line.speed > 0 && line.speed <= FASTEST_REPLAY))
-             return "--speed needs a number above 0 and up to 1000";
+         const std::optional<double> speed = positiveNumber(value, FASTEST_REPLAY);
+         if (!speed) return "--speed needs a number above 0 and up to 1000";
+         line.speed = *speed;
+         return {};
+     }},
+    {"--export-kml", "", "LOG",
+     "write the bearings of a bearing log (~/.local/share/Vectrin/\n"
+     "bearings.csv) as lines of bearing (KML) on standard output",
+     [](CommandLine& line, std::string_view log) -> Error {
+         if (log.empty()) return "--export-kml needs a bearing log";
+         line.exportKml = log;
+         return {};
+     }},
+    {"--length", "", "KM", "make each line of bearing KM long (default 10, up to 1000)",
+     [](CommandLine& line, std::string_view value) -> Error {
+         const std::optional<double> length = positiveNumber(value, LONGEST_LINE_KM);
+         if (!length) return "--length needs kilometres above 0 and up to 1000";
+         line.lengthKm = *length;
          return {};
      }},
 }};
@@ -112,6 +136,8 @@ ParsedCommandLine parseCommandLine(int argc, char** argv) {
         parsed.error = parseOne(parsed.line, argc, argv, i);
     if (!parsed.error && parsed.line.speed != 1 && parsed.line.replay.empty())
         parsed.error = "--speed goes with --replay";
+    if (!parsed.error && parsed.line.lengthKm != DEFAULT_LINE_KM && parsed.line.exportKml.empty())
+        parsed.error = "--length goes with --export-kml";
     return parsed;
 }
 

@@ -35,7 +35,7 @@ int runDisplay(CommandLine& line) {
     app.setQuitOnLastWindowClosed(false);
     std::unique_ptr<PortSet> ports;
     if (line.replay.empty())
-        ports = std::make_unique<LivePorts>(sessionsFolder());
+        ports = std::make_unique<LivePorts>(sessionsFolder(), bearingLogFile());
     else if (!(ports = ReplayPorts::load(line.replay, line.speed, std::cerr)))
         return NO_SESSION;
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/CommandLine.h"
 #include "app/DisplayCheck.h"
+#include "app/ExportKmlCommand.h"
 #include "app/RunDisplay.h"
 
 #include "core/Version.h"
@@ -16,8 +17,9 @@ constexpr int USAGE = 2;
 
 } // namespace
 
-// Reads the command line before anything opens a window: help, the version
-// and a wrong command line need no display and touch no settings.
+// Reads the command line before anything opens a window: help, the version,
+// the KML export and a wrong command line need no display and touch no
+// settings.
 int main(int argc, char** argv) {
     ParsedCommandLine parsed = parseCommandLine(argc, argv);
     if (parsed.error) {
@@ -33,6 +35,7 @@ int main(int argc, char** argv) {
         std::cout << "vectrin " << VECTRIN_VERSION << "\n";
         return 0;
     }
+    if (!line.exportKml.empty()) return exportKmlCommand(line.exportKml, line.lengthKm);
     if (const auto problem = displayProblem(line)) {
         std::cerr << "vectrin: " << *problem << "\n";
         return NO_DISPLAY;

@@ -42,4 +42,6 @@ void DF_IN(form_VECTRIN& f) {
     f.TRUE_DF_BEARING = static_cast<Integer>(sectorWrap(static_cast<int>(rounded)));
     endComTimeout(f);
     takeInBearing(f, f.TRUE_DF_BEARING, markerAngle(f, v), v);
+    f.bearingListener->bearingTakenIn(
+        {f.clockNow(), v, f.TRUE_DF_BEARING, f.HEADING, f.settings.headingSource});
 }

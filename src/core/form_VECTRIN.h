@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/BearingListener.h"
 #include "core/Clock.h"
 #include "core/DisplayState.h"
 #include "core/OperatingSettings.h"
@@ -33,6 +34,8 @@ struct form_VECTRIN : DisplayState, MainControls {
     Timer& Timer_MOUSE_DOWN;
     OperatingSettings& settings;
     UniformRandom random;
+    // Told of every DF bearing taken in; nobody until the owner sets one.
+    BearingListener* bearingListener = &noBearingListener;
 
     // The clock now, as a Single and rounded to a whole second.
     double clockNow() const { return clock.secondsSinceMidnight(); }
@@ -45,6 +48,9 @@ struct form_VECTRIN : DisplayState, MainControls {
     bool acquisitionOff() const;
     bool testModeOn() const;
     bool varOn() const;
+
+private:
+    NoBearingListener noBearingListener;
 };
 
 // The start-up step of the main window: the documented start values, in the

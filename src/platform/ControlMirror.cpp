@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/ControlMirror.h"
 
+#include "platform/ButtonHold.h"
 #include "platform/FontMapping.h"
 #include "platform/QtColours.h"
 #include "platform/Twips.h"
@@ -69,12 +70,14 @@ QWidget* ControlMirror::create(const Control& control, QWidget& parent) {
     button->setFocusPolicy(Qt::NoFocus);
     button->setAutoDefault(false);
     const std::string name = control.name;
-    QObject::connect(button, &QPushButton::pressed, [this, name] {
-        if (handlers_.pressed) handlers_.pressed(name);
-    });
-    QObject::connect(button, &QPushButton::released, [this, name] {
-        if (handlers_.released) handlers_.released(name);
-    });
+    new ButtonHold(
+        *button,
+        [this, name] {
+            if (handlers_.pressed) handlers_.pressed(name);
+        },
+        [this, name] {
+            if (handlers_.released) handlers_.released(name);
+        });
     QObject::connect(button, &QPushButton::clicked, [this, name] {
         if (handlers_.clicked) handlers_.clicked(name);
     });

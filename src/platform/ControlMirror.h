@@ -17,8 +17,9 @@
 // Positions and sizes are twips. The mirror only shows; it decides nothing.
 class ControlMirror {
 public:
-    // What a button reports, with the control's name: press, release, click,
-    // in that order.
+    // What a button reports, with the control's name: press and release of
+    // any mouse button (held until the last one comes up, on the button or
+    // not), and the click of the main one, in that order.
     struct ButtonHandlers {
         std::function<void(const std::string&)> pressed;
         std::function<void(const std::string&)> released;

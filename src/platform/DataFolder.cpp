@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/DataFolder.h"
 
+#include "session/BearingLogging.h"
+
 #include <QDir>
 
 #include <cstdlib>
@@ -16,4 +18,8 @@ std::string dataFolder() {
 
 std::string sessionsFolder() {
     return (std::filesystem::path(dataFolder()) / "sessions").string();
+}
+
+std::string bearingLogFile() {
+    return (std::filesystem::path(dataFolder()) / BEARING_LOG_NAME).string();
 }

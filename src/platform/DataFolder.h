@@ -9,3 +9,5 @@
 std::string dataFolder();
 // Where the recorded sessions go: the sessions folder in the data folder.
 std::string sessionsFolder();
+// The bearing log: bearings.csv in the data folder.
+std::string bearingLogFile();

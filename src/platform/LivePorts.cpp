@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/LivePorts.h"
 
+#include "settings/Program.h"
+
 #include <iostream>
 
 namespace {
@@ -9,12 +11,17 @@ namespace {
 constexpr std::uintmax_t SESSIONS_SIZE_LIMIT = 200u << 20;
 } // namespace
 
-LivePorts::LivePorts(const std::string& sessionsFolder)
+LivePorts::LivePorts(const std::string& sessionsFolder, const std::string& bearingLog)
     : writer_(sessionsFolder, SESSIONS_SIZE_LIMIT, std::cerr),
-      recorder_(serial_, sessionClock_, writer_) {}
+      recorder_(serial_, sessionClock_, writer_),
+      bearingLogging_(recorder_, clock_, bearingLog, std::cerr) {}
 
 void LivePorts::setAfterEvent(std::function<void()> hook) {
     timer1_.setAfterTick(hook);
     timerMouseDown_.setAfterTick(hook);
     serial_.setAfterNotification(hook);
+}
+
+void LivePorts::begin(Program& program) {
+    program.main().bearingListener = &bearingLogging_.listener();
 }

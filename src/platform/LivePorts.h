@@ -6,23 +6,25 @@
 #include "platform/QtSerialPort.h"
 #include "platform/QtSessionClock.h"
 #include "platform/QtTimer.h"
+#include "session/BearingLogging.h"
 #include "session/SessionRecorder.h"
 #include "session/SessionWriter.h"
 
 #include <string>
 
-// The real serial port, its reads recorded as sessions in `sessionsFolder`,
+// The real serial port, its reads recorded as sessions in `sessionsFolder`
+// and its DF bearings logged with the receiver's positions in `bearingLog`,
 // the system clock and Qt's timers.
 class LivePorts : public PortSet {
 public:
-    explicit LivePorts(const std::string& sessionsFolder);
+    LivePorts(const std::string& sessionsFolder, const std::string& bearingLog);
 
-    SerialPort& serial() override { return recorder_; }
+    SerialPort& serial() override { return bearingLogging_.port(); }
     Clock& clock() override { return clock_; }
     Timer& timer1() override { return timer1_; }
     Timer& timerMouseDown() override { return timerMouseDown_; }
     void setAfterEvent(std::function<void()> hook) override;
-    void begin(Program&) override {}
+    void begin(Program& program) override;
 
 private:
     QtSerialPort serial_;
@@ -32,4 +34,5 @@ private:
     QtClock clock_;
     QtTimer timer1_;
     QtTimer timerMouseDown_;
+    BearingLogging bearingLogging_;
 };

@@ -1,7 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/QtTimer.h"
 
+#include <algorithm>
 #include <utility>
+
+namespace {
+
+// The finest tick: the platform this display was designed for ticked its
+// timers about 60 times a second, and a shorter interval (the stepping
+// auto-repeat asks for 1 ms) repeats at that pace, which an operator can stop
+// on a bearing and which leaves the processor to the rest of the program.
+constexpr int FINEST_INTERVAL_MS = 17;
+
+} // namespace
 
 QtTimer::QtTimer() {
     timer_.setTimerType(Qt::PreciseTimer);
@@ -19,20 +30,25 @@ void QtTimer::setAfterTick(std::function<void()> hook) {
     afterTick_ = std::move(hook);
 }
 
+// A new interval starts the count afresh.
 void QtTimer::setInterval(int milliseconds) {
+    if (milliseconds == interval_) return;
     interval_ = milliseconds;
     update();
 }
 
+// Enabling a timer that runs leaves its count alone: the cycle enables the
+// 50 ms tick after every command, and a restart each time would starve it
+// while commands come faster than the tick (a held button, a held key).
 void QtTimer::setEnabled(bool enabled) {
+    if (enabled == enabled_) return;
     enabled_ = enabled;
     update();
 }
 
-// Enabling or a new interval starts the count afresh.
 void QtTimer::update() {
     if (enabled_ && interval_ > 0)
-        timer_.start(interval_);
+        timer_.start(std::max(interval_, FINEST_INTERVAL_MS));
     else
         timer_.stop();
 }

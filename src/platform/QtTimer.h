@@ -7,8 +7,9 @@
 
 #include <functional>
 
-// A repeating timer on Qt's event loop. While the interval is 0 it does not
-// run, even when enabled, so it never fires on every pass of the loop.
+// A repeating timer on Qt's event loop, at most about 60 ticks a second.
+// While the interval is 0 it does not run, even when enabled, so it never
+// fires on every pass of the loop.
 class QtTimer : public Timer {
 public:
     QtTimer();

@@ -26,6 +26,8 @@ CASES = [
     (["-platform"], UNREACHABLE, 2, "stderr", "-platform needs a value"),
     (["--speed", "10"], UNREACHABLE, 2, "stderr", "--speed goes with --replay"),
     (["--replay", "s", "--speed", "0"], UNREACHABLE, 2, "stderr", "number above 0"),
+    (["--length", "5"], UNREACHABLE, 2, "stderr", "--length goes with --export-kml"),
+    (["--export-kml", "/none/b.csv"], UNREACHABLE, 1, "stderr", "cannot read /none/b.csv"),
     ([], None, 1, "stderr", "DISPLAY is not set"),
     ([], UNREACHABLE, 1, "stderr", 'display "%s" named by DISPLAY' % UNREACHABLE),
     (["-display", UNREACHABLE], None, 1, "stderr", "named by -display"),

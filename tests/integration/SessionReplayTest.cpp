@@ -81,7 +81,7 @@ TEST(SessionReplay, ReplayAtTenTimesEndsWithTheHistogramOfTheRecordedRun) {
 
     decltype(form_VECTRIN::BRG_HIST) recorded{};
     {
-        LivePorts live(sessionsFolder());
+        LivePorts live(sessionsFolder(), bearingLogFile());
         ProgramOn run(live);
         run.f().MSComm1.setPortNumber(6);
         run.program.click("CmdButton_TEST"); // DF data from the port, test mode off

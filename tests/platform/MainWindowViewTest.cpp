@@ -89,7 +89,7 @@ TEST_F(View, ButtonsRunTheirCommandsAndWidgetsAndFollowersFollowEveryEvent) {
     view->addFollower([&] { ++runs; });
     static_cast<QPushButton&>(widget("CmdButton_CONTROLS")).click();
     EXPECT_TRUE(program.main().SHOW_HIDE == 1 && widget("CmdButton_MEM1").isHidden());
-    EXPECT_EQ(runs, 3); // press, release and click
+    EXPECT_EQ(runs, 1); // the click alone: no mouse went down
     QFile::remove(folder.path() + "/Vectrin.ini");
     static_cast<QPushButton&>(widget("CmdButton_QUIT")).click();
     EXPECT_TRUE(!view->isVisible() && closed == 1);

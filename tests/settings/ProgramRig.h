@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "settings/Program.h"
+#include "ProgramOnFakes.h"
 #include "support/TestRig.h"
 
 #include <filesystem>
@@ -9,8 +9,6 @@
 #include <iterator>
 #include <numeric>
 #include <stdlib.h>
-
-inline constexpr SystemColours TEST_SYSTEM_COLOURS{0xF0F0F0, 0xA0A0A0};
 
 // The default colours in slot order, and the items of the default settings
 // file: the colours in decimal five times, port 1, 4800 baud, acquisition and
@@ -55,29 +53,6 @@ struct SettingsHome {
     std::filesystem::path home = mkdtemp(homeTemplate);
     std::filesystem::path folder = home / "Vectrin";
     std::filesystem::path file = folder / "Vectrin.ini";
-};
-
-// The whole program on fakes, with its settings file in the given folder.
-struct ProgramOnFakes {
-    explicit ProgramOnFakes(const std::string& settingsFolder)
-        : program{ProgramPorts{surface, serial, clock, timer1, timerMouseDown, picker,
-                               settingsFolder, TEST_SYSTEM_COLOURS}} {}
-    FakeSerialPort serial;
-    FakeClock clock;
-    FakeTimer timer1;
-    FakeTimer timerMouseDown;
-    RecordingSurface surface;
-    FakeColourPicker picker;
-    Program program;
-    form_VECTRIN& f = program.main();
-    Form_OPTIONS& o = program.options();
-
-    void click(const std::string& button) { program.click(button); }
-    void optionsClick(const std::string& name) { program.optionsClick(name); }
-    // How many cycles ended in a screen refresh since the surface's record was cleared.
-    int refreshes() const {
-        return static_cast<int>(std::ranges::count(surface.ops, DrawOp::Refresh, &DrawOp::kind));
-    }
 };
 
 // The program on fakes with its settings folder in a temporary home.

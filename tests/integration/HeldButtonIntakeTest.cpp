@@ -1,0 +1,65 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/QtTimer.h"
+#include "platform/QtWait.h"
+#include "settings/ProgramOnFakes.h"
+
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Commands enable the 50 ms tick on every pass of the event loop, far faster
+// than its interval: it still ticks.
+TEST(HeldButtonIntake, TheTickFiresWhileItIsEnabledFasterThanItsInterval) {
+    QtTimer tick;
+    int ticks = 0;
+    tick.setTickHandler([&] {
+        tick.setEnabled(false);
+        ++ticks;
+        tick.setEnabled(true);
+    });
+    tick.setInterval(50);
+    tick.setEnabled(true);
+    QTimer commands;
+    QObject::connect(&commands, &QTimer::timeout, [&] { tick.setEnabled(true); });
+    commands.start(0);
+    EXPECT_TRUE(waitUntil([&] { return ticks >= 5; }, 10000)) << ticks << " ticks";
+}
+
+// The program on the real Qt timers, the DF unit on a fake line. Each DF
+// message comes once the tick has ended the lock-out of the one before, as a
+// DF unit sending slower than the tick would: every one is taken in, with or
+// without a stepping button held down.
+TEST(HeldButtonIntake, EveryBearingIsTakenInWithAndWithoutAHeldButton) {
+    for (const bool held : {false, true}) {
+        QTemporaryDir folder;
+        ProgramOn<QtTimer> run(folder.path().toStdString());
+        Program& program = run.program;
+        int ticks = 0, repeats = 0;
+        run.timer1.setAfterTick([&] { ++ticks; });
+        run.timerMouseDown.setAfterTick([&] { ++repeats; });
+        program.start();
+        program.click("CmdButton_TEST"); // from test mode to the line
+        ASSERT_TRUE(run.serial.isOpen());
+        const int before = program.main().INCOUNT;
+        if (held) {
+            program.mouseDown("CmdButton_CUR_CW");
+            ASSERT_TRUE(waitUntil([&] { return repeats > 1; }, 10000)) << "no repeat";
+        }
+        const int repeated = repeats;
+        constexpr int MESSAGES = 12;
+        for (int i = 0; i < MESSAGES; ++i) {
+            const int ticked = ticks;
+            run.serial.deliver("%090");
+            ASSERT_TRUE(waitUntil([&] { return ticks > ticked; }, 10000))
+                << "no tick after message " << i << (held ? " with the button held" : "");
+        }
+        EXPECT_EQ(program.main().INCOUNT - before, MESSAGES) << (held ? "held" : "not held");
+        EXPECT_TRUE(!held || repeats > repeated) << "the repeat stopped";
+        program.mouseUp("CmdButton_CUR_CW");
+    }
+}
+
+} // namespace
