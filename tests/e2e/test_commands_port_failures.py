@@ -49,7 +49,7 @@ def test_ports_that_cannot_be_opened(binary):
         def fails(key, cause):
             s.key(key)
             shown.append(e2e.wait_until(lambda: (p := e2e.comm_label_pixels(s)) not in shown and p,
-                                        5, "the reason for %s in the label" % cause))
+                                        30, "the reason for %s in the label" % cause))
             e2e.check(s.running() and not e2e.holds_open(s, device), "%s: port open" % cause)
 
         fails("t", "a missing device")
@@ -68,7 +68,7 @@ def test_ports_that_cannot_be_opened(binary):
             os.chmod(device, 0o600)
         s.key("a")
         e2e.wait_open(s, device)
-        e2e.wait_until(lambda: e2e.comm_label_pixels(s) == shown[0], 5,
+        e2e.wait_until(lambda: e2e.comm_label_pixels(s) == shown[0], 30,
                        "the port in the label again")
 
 

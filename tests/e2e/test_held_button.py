@@ -7,25 +7,25 @@ import sys
 
 sys.dont_write_bytecode = True  # no cache files beside the scripts
 
-import commands_screen as cs  # noqa: E402
 import vectrin_e2e as e2e  # noqa: E402
 
 
 def test_the_right_button_repeats_until_released_off_the_button(binary):
     with e2e.Session(binary) as s:
-        cs.start_shown(s)
-        cs.wait_cursor(s, 0)
-        box = cs.cur_cw_button(s)
+        s.start()
+        e2e.wait_shown(s)
+        e2e.wait_cursor(s, 0)
+        box = e2e.cur_cw_button(s)
         s.mouse_down((box[0] + box[2]) // 2, (box[1] + box[3]) // 2, button=3)
-        e2e.wait_until(lambda: cs.cursor_angle(s) not in (None, 0), 5, "the repeat to start")
+        e2e.wait_until(lambda: e2e.cursor_angle(s) not in (None, 0), 30, "the repeat to start")
         s.move_to(box[0] - 200, box[1] - 200)  # off the button, over the display
-        slid_off = cs.cursor_angle(s)
-        e2e.wait_until(lambda: cs.cursor_angle(s) not in (None, slid_off), 5,
+        slid_off = e2e.cursor_angle(s)
+        e2e.wait_until(lambda: e2e.cursor_angle(s) not in (None, slid_off), 30,
                        "steps after the pointer left the button")
         s.mouse_up(button=3)
-        stopped = cs.settle_cursor(s)
+        stopped = e2e.settle_cursor(s)
         e2e.check(stopped % 10 == 0, "a step other than ten: cursor at %d" % stopped)
-        e2e.check(cs.settle_cursor(s) == stopped, "the cursor moved on after the release")
+        e2e.check(e2e.settle_cursor(s) == stopped, "the cursor moved on after the release")
 
 
 if __name__ == "__main__":

@@ -43,7 +43,7 @@ def wait_for_background(s, background=DEFAULT_BACKGROUND):
         cx, cy, r = s.polar()
         return s.grab().pixel(int(cx + r + 60), int(cy + 0.3 * r)) == background
 
-    e2e.wait_until(shown, 15, "the display background %r" % (background,))
+    e2e.wait_until(shown, 30, "the display background %r" % (background,))
 
 
 def windows_titled(s, title):
@@ -59,7 +59,7 @@ def dialog(s):
     """Opens the options dialog with the O key; returns its window id."""
     s.focus()
     s.key("o")
-    return e2e.wait_until(lambda: windows_titled(s, "Vectrin Options"), 10, "the dialog")[0]
+    return e2e.wait_until(lambda: windows_titled(s, "Vectrin Options"), 30, "the dialog")[0]
 
 
 def click_in_dialog(s, window, control, times=1):
@@ -75,12 +75,12 @@ def pick_colour(s, window, control, html, accept=True):
     """Clicks a colour button or swatch, types a colour into the picker by its
     HTML text and accepts it (Return) or cancels (Escape)."""
     click_in_dialog(s, window, control)
-    picker = e2e.wait_until(lambda: windows_titled(s, "Select Color"), 10, "the colour picker")[0]
+    picker = e2e.wait_until(lambda: windows_titled(s, "Select Color"), 30, "the colour picker")[0]
     s.x("xdotool", "windowactivate", "--sync", str(picker))
     s.key("alt+h", "ctrl+a")
     s.x("xdotool", "type", "--delay", "30", html)
     s.key("Return" if accept else "Escape")
-    e2e.wait_until(lambda: not windows_titled(s, "Select Color"), 10, "the colour picker to close")
+    e2e.wait_until(lambda: not windows_titled(s, "Select Color"), 30, "the colour picker to close")
 
 
 def quit_and_read(s):
@@ -98,7 +98,7 @@ def test_first_start_and_changes_through_the_dialog_survive_quit_and_restart(bin
         wait_for_background(s)
         e2e.check(file_bytes(s) == DEFAULT_FILE, "default file: %r" % file_bytes(s))
         legend = e2e.colour_of(e2e.DEFAULT_SCHEME[2])
-        first = e2e.wait_until(lambda: (p := e2e.comm_label_pixels(s)) and legend in p and p, 10,
+        first = e2e.wait_until(lambda: (p := e2e.comm_label_pixels(s)) and legend in p and p, 30,
                                "text in the legend colour in Label_COMM")
 
         # Label_COMM follows the port: COM 2 looks different, eight clicks come back to COM 1.
@@ -106,9 +106,9 @@ def test_first_start_and_changes_through_the_dialog_survive_quit_and_restart(bin
             s.open_pty(com=com)
         window = dialog(s)
         click_in_dialog(s, window, COMM_PORT)
-        e2e.wait_until(lambda: e2e.comm_label_pixels(s) != first, 10, "Label_COMM to show COM2")
+        e2e.wait_until(lambda: e2e.comm_label_pixels(s) != first, 30, "Label_COMM to show COM2")
         click_in_dialog(s, window, COMM_PORT, times=7)
-        e2e.wait_until(lambda: e2e.comm_label_pixels(s) == first, 10, "Label_COMM back at COM1")
+        e2e.wait_until(lambda: e2e.comm_label_pixels(s) == first, 30, "Label_COMM back at COM1")
 
         click_in_dialog(s, window, COMM_PORT)  # COM2, trial open
         click_in_dialog(s, window, BAUD_RATE)  # 4800 -> 9600
@@ -123,7 +123,7 @@ def test_first_start_and_changes_through_the_dialog_survive_quit_and_restart(bin
 
         # The dialog's close box hides it like EXIT; O brings the same window back.
         s.close_window(window)
-        e2e.wait_until(lambda: not windows_titled(s, "Vectrin Options"), 10, "the dialog to hide")
+        e2e.wait_until(lambda: not windows_titled(s, "Vectrin Options"), 30, "the dialog to hide")
         e2e.check(s.running() and dialog(s) == window, "the dialog after its close box")
         s.focus()
         s.key("t", "a")  # test mode off (opens COM2), then acquisition off

@@ -141,7 +141,7 @@ class Session:
         self.display = self.env["DISPLAY"] = ":" + answer.decode().strip()
         wait_until(lambda: subprocess.run(["xdpyinfo", "-display", self.display],
                                           capture_output=True).returncode == 0,
-                   10, "Xvfb on %s" % self.display)
+                   30, "Xvfb on %s" % self.display)
         if self.managed:
             self.start_window_manager()
 
@@ -152,7 +152,7 @@ class Session:
             self.wm = subprocess.Popen(["openbox", "--sm-disable"], env=self.env, stdout=log,
                                        stderr=subprocess.STDOUT, cwd=self.home)
         wait_until(lambda: self.wm.poll() is None and "window id" in self.x(
-            "xprop", "-root", "_NET_SUPPORTING_WM_CHECK"), 10, "openbox to manage the screen")
+            "xprop", "-root", "_NET_SUPPORTING_WM_CHECK"), 30, "openbox to manage the screen")
         check(self.wm.poll() is None, "openbox ended")
 
     def x(self, *args, timeout=20):
@@ -249,7 +249,7 @@ class Session:
         """Moves the pointer to a screen pixel."""
         self.x("xdotool", "mousemove", str(x_px), str(y_px))
         wait_until(lambda: self.x("xdotool", "getmouselocation", "--shell").startswith(
-            "X=%d\nY=%d\n" % (x_px, y_px)), 5, "the pointer at %d,%d" % (x_px, y_px))
+            "X=%d\nY=%d\n" % (x_px, y_px)), 30, "the pointer at %d,%d" % (x_px, y_px))
 
     def click(self, x_px, y_px, button=1):
         """Clicks at a screen pixel."""
@@ -352,7 +352,7 @@ def comm_label_pixels(s):
 def wait_shown(s):
     """Waits for the azimuth disk of a first start's colours on the screen."""
     wait_until(lambda: s.grab().pixel(*s.polar_point(100, 0.95)) == colour_of(DEFAULT_SCHEME[3]),
-               15, "the polar display on screen")
+               30, "the polar display on screen")
 
 
 def near(image, point, colour):
@@ -379,7 +379,23 @@ def cursor_angle(s):
 
 
 def wait_cursor(s, angle):
-    wait_until(lambda: cursor_angle(s) == angle, 10, "the cursor at screen angle %d" % angle)
+    wait_until(lambda: cursor_angle(s) == angle, 30, "the cursor at screen angle %d" % angle)
+
+
+def settle_cursor(s):
+    """The cursor's angle once two grabs in a row agree."""
+    seen = [None]
+
+    def steady():
+        seen.append(cursor_angle(s))
+        return seen[-1] is not None and seen[-1] == seen[-2] and (seen[-1],)
+
+    return wait_until(steady, 30, "the cursor to stand still")[0]
+
+
+def cur_cw_button(s):
+    """Screen box of CmdButton_CUR_CW, in Frame_BOTTOM_RIGHT at the bottom right."""
+    return control_box(s, lambda w, h: (w - 2760, h - 1665), 0, 720, 1215, 375)
 
 
 def num_lock_on(s):
@@ -408,7 +424,7 @@ def holds_open(s, path):
 
 
 def wait_open(s, path):
-    wait_until(lambda: holds_open(s, path), 10, "the program to open %s" % path)
+    wait_until(lambda: holds_open(s, path), 30, "the program to open %s" % path)
 
 
 def check_not_spinning(s, seconds=2.0):
