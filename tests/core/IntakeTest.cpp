@@ -2,7 +2,7 @@
 #include "core/BearingIntake.h"
 #include "core/DfIn.h"
 #include "core/Summing.h"
-#include "support/TestRig.h"
+#include "support/DisplayFixture.h"
 
 #include <limits>
 
@@ -39,19 +39,9 @@ TEST(BearingIntake, CountsEachBearingAndShowsTheNewCount) {
     EXPECT_EQ(f.INCOUNT, largest);
 }
 
-constexpr Colour BACKGROUND = 0x112233;
-constexpr Colour CURSOR_COLOUR = 0x445566;
-
-// DF_IN on a window of known geometry and distinct marker colours.
-struct DfIn : OnWindow {
-    void SetUp() override {
-        OnWindow::SetUp();
-        f.CENTERX = 5000;
-        f.CENTERY = 3000;
-        f.AZRADIUS = 2000;
-        rig.settings.colours[static_cast<std::size_t>(ColourSlot::DisplayBackground)] = BACKGROUND;
-        rig.settings.colours[static_cast<std::size_t>(ColourSlot::Cursor)] = CURSOR_COLOUR;
-    }
+// DF_IN on the design window: slot 1, the display background, draws in colour
+// 1, slot 8, the cursor, in colour 8.
+struct DfIn : OnDesignWindow {
     void takeIn(int heading, const std::string& message) {
         f.HEADING = static_cast<Integer>(heading);
         f.DF_MESSAGE = message;
@@ -132,11 +122,9 @@ TEST_F(DfIn, TheMarkerIsErasedWhereItWasAndDrawnOutsideTheRing) {
     f.HEADING_CORRECTION = 10;
     rig.settings.HEADING_CORRECTION = -50;
     takeIn(200, "000");
-    // 80 degrees from the x axis: 2250 * cos 80 = 390.7, 2250 * sin 80 = 2215.8.
-    const std::tuple<Colour, double, double> expected[] = {{BACKGROUND, 0, 0},
-                                                           {CURSOR_COLOUR, 5000, 750},
-                                                           {BACKGROUND, 5000, 750},
-                                                           {CURSOR_COLOUR, 5390.7, 784.2}};
+    // 80 degrees from the x axis: 2968 * cos 80 = 515.4, 2968 * sin 80 = 2922.9.
+    const std::tuple<Colour, double, double> expected[] = {
+        {1, 0, 0}, {8, 4890, 679.5}, {1, 4890, 679.5}, {8, 5405.4, 724.6}};
     ASSERT_EQ(rig.surface.ops.size(), std::size(expected));
     for (std::size_t i = 0; i < std::size(expected); ++i) {
         const DrawOp& op = rig.surface.ops[i];

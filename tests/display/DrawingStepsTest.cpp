@@ -4,7 +4,7 @@
 #include "display/RangeRings.h"
 #include "display/Vector.h"
 
-#include "DisplayFixture.h"
+#include "support/DisplayFixture.h"
 
 #include <cmath>
 #include <numbers>

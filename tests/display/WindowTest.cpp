@@ -2,7 +2,7 @@
 #include "display/FormResize.h"
 #include "display/WindowCommands.h"
 
-#include "DisplayFixture.h"
+#include "support/DisplayFixture.h"
 
 #include <map>
 #include <set>

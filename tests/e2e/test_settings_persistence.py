@@ -87,7 +87,7 @@ def quit_and_read(s):
     """Q on the main window; returns the items written at shut-down."""
     s.focus()
     s.key("q")
-    e2e.check(s.wait_exit(20) == 0, "exit code")
+    e2e.check(s.wait_exit() == 0, "exit code")
     return s.read_settings()
 
 
@@ -157,7 +157,7 @@ def test_a_damaged_file_in_a_read_only_folder_starts_cleanly(binary):
         click_in_dialog(s, dialog(s), EAST)
         s.focus()
         s.key("q")
-        e2e.check(s.wait_exit(20) == 0, "exit code in a read-only folder")
+        e2e.check(s.wait_exit() == 0, "exit code in a read-only folder")
         e2e.check(file_bytes(s) == DEFAULT_FILE[:100], "the read-only file changed")
         e2e.check(os.listdir(s.settings_folder) == ["Vectrin.ini"],
                   "files left in the folder: %r" % os.listdir(s.settings_folder))

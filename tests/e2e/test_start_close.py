@@ -47,7 +47,7 @@ def test_opens_maximized_and_closes_by_its_close_box(binary):
         e2e.wait_until(lambda: shows_polar_display(s), 30, "the polar display on screen")
 
         s.close_window()
-        code = s.wait_exit(20)
+        code = s.wait_exit()
         e2e.check(code == 0, "exit code %d" % code)
         e2e.check(os.path.exists(s.settings_path), "no settings file after closing")
         e2e.check(len(s.read_settings()) == 46, "settings file items")

@@ -290,7 +290,7 @@ class Session:
         check(self.managed, "closing a window needs the window manager")
         self.x("xdotool", "windowactivate", "--sync", str(window or self.window), "key", "alt+F4")
 
-    def wait_exit(self, timeout=20):
+    def wait_exit(self, timeout=60):
         """Waits for the program to end; returns its exit code."""
         try:
             return self.process.wait(timeout)
