@@ -8,7 +8,6 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/sanitized_build.sh unit_tests platform_tests
 export ASAN_OPTIONS=detect_leaks=1:halt_on_error=1
-export LSAN_OPTIONS="suppressions=$PWD/tools/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 build-asan/tests/unit_tests --gtest_brief=1
 QT_QPA_PLATFORM=offscreen build-asan/tests/platform_tests --gtest_brief=1
