@@ -1,13 +1,16 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Regenerates docs/screenshot.png: the program in test mode, maximized on a
-1920 x 1080 screen, after a few seconds of simulated bearings.
+"""Regenerates the pictures of the README and the user's guide, made by the
+program itself on a private Xvfb with a temporary home (so it starts as on a
+fresh installation, in test mode):
 
-Runs the built program on a private Xvfb with a temporary home (so it starts
-in test mode, as on a fresh installation), waits for the first frame, lets the
-test mode run, and grabs the window.
+  docs/images/main-window.png   the display in test mode after a few seconds
+  docs/images/options.png       the options dialog
+  docs/images/no-device.png     test mode left with COM 1 missing: the
+                                communications label and the options
+                                dialog say why
 
-Usage: tools/screenshot.py [--binary build/vectrin] [--seconds 10] [--out docs/screenshot.png]
+Usage: tools/screenshot.py [--binary build/vectrin] [--seconds 10] [--out docs/images]
 """
 import argparse
 import os
@@ -17,31 +20,65 @@ import time
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 sys.path.insert(0, os.path.join(ROOT, "tests", "e2e"))
+sys.dont_write_bytecode = True
 
+import commands_screen as cs  # noqa: E402
 import vectrin_e2e as e2e  # noqa: E402
 
-AZIMUTH_BACKGROUND = 0x009100  # the disk's colour in the default settings file
+WIDTH, HEIGHT = 1280, 800  # labels stay legible at the width of a page
+
+
+def save(s, window, path):
+    subprocess.run(["import", "-display", s.display, "-window", str(window), "-depth", "8",
+                    "-strip", path], env=s.env, check=True, timeout=30)
+    print("wrote", path)
+
+
+def show_dialog(s):
+    """Waits for the options dialog on screen; returns its window."""
+    found = s.x("xdotool", "search", "--sync", "--onlyvisible", "--name", "^Vectrin Options$")
+    dialog = int(found.split()[0])
+    e2e.wait_until(lambda: "IsViewable" in s.x("xwininfo", "-id", str(dialog)), 10,
+                   "the options dialog on screen")
+    return dialog
+
+
+def main_window(binary, out, seconds):
+    with e2e.Session(binary, WIDTH, HEIGHT) as s:
+        cs.start_shown(s)
+        time.sleep(seconds)  # test mode runs: the picture builds up
+        save(s, s.window, os.path.join(out, "main-window.png"))
+
+
+def options_dialog(binary, out):
+    with e2e.Session(binary, WIDTH, HEIGHT) as s:
+        cs.start_shown(s)
+        s.key("o")
+        save(s, show_dialog(s), os.path.join(out, "options.png"))
+
+
+def no_device(binary, out):
+    with e2e.Session(binary, WIDTH, HEIGHT) as s:
+        s.link_com(1, "/dev/ttyUSB-unplugged")
+        cs.start_shown(s)
+        before = cs.comm_label_pixels(s)
+        s.key("t")
+        e2e.wait_until(lambda: cs.comm_label_pixels(s) != before, 10, "the port's failure")
+        s.key("o")
+        show_dialog(s)
+        save(s, "root", os.path.join(out, "no-device.png"))
 
 
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--binary", default=os.path.join(ROOT, "build", "vectrin"))
     parser.add_argument("--seconds", type=float, default=10)
-    parser.add_argument("--out", default=os.path.join(ROOT, "docs", "screenshot.png"))
+    parser.add_argument("--out", default=os.path.join(ROOT, "docs", "images"))
     args = parser.parse_args()
-
-    with e2e.Session(args.binary) as s:
-        s.start()
-        cx, cy, r = s.polar()
-        # A point inside the disk, clear of the spokes' hub and the cross.
-        probe = (int(cx - r / 2), int(cy + r / 5))
-        disk = e2e.colour_of(AZIMUTH_BACKGROUND)
-        e2e.wait_until(lambda: s.grab().pixel(*probe) == disk, 20, "the azimuth disk")
-        time.sleep(args.seconds)  # test mode runs: the picture builds up
-        os.makedirs(os.path.dirname(args.out), exist_ok=True)
-        subprocess.run(["import", "-display", s.display, "-window", str(s.window),
-                        "-depth", "8", "-strip", args.out], env=s.env, check=True, timeout=30)
-    print("wrote", args.out)
+    os.makedirs(args.out, exist_ok=True)
+    main_window(args.binary, args.out, args.seconds)
+    options_dialog(args.binary, args.out)
+    no_device(args.binary, args.out)
 
 
 if __name__ == "__main__":

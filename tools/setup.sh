@@ -15,6 +15,8 @@ test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb openbox xdotool x11-utils imagemagick python3
+  dbus at-spi2-core python3-pyatspi
+  dpkg-dev file desktop-file-utils appstream groff-base librsvg2-bin
 )
 
 packages=("${run_packages[@]}")

@@ -146,10 +146,10 @@ std::string usage() {
                        "The operator's display for a Doppler radio direction finder.\n\n";
     constexpr std::size_t HELP_COLUMN = 29;
     for (const Option& option : OPTIONS) {
-        const std::string shortName =
-            option.shortName.empty() ? "    " : std::string(option.shortName) + ", ";
-        std::string left = "  " + shortName + std::string(option.name);
-        if (!option.value.empty()) left += " " + std::string(option.value);
+        std::string left(2, ' ');
+        left.append(option.shortName.empty() ? "    " : std::string(option.shortName) + ", ");
+        left.append(option.name);
+        if (!option.value.empty()) left.append(" ").append(option.value);
         left.resize(std::max(HELP_COLUMN, left.size() + 2), ' ');
         std::string_view help = option.help;
         for (auto newline = help.find('\n'); newline != std::string_view::npos;

@@ -10,10 +10,13 @@
 #include "platform/RasterSurface.h"
 #include "platform/ReplayPorts.h"
 #include "platform/SettingsFolder.h"
+#include "platform/SysfsSerialDevices.h"
 #include "platform/Twips.h"
 #include "settings/Program.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QIcon>
 #include <QPalette>
 #include <QScreen>
 
@@ -33,9 +36,15 @@ int runDisplay(CommandLine& line) {
     line.qtArguments.push_back(nullptr);
     QApplication app(argc, line.qtArguments.data());
     app.setQuitOnLastWindowClosed(false);
+    app.setDesktopFileName("org.vectrin.vectrin");
+    QIcon icon;
+    for (const QString& png : QDir(":/icons").entryList())
+        icon.addFile(":/icons/" + png);
+    app.setWindowIcon(icon);
+    SysfsSerialDevices devices(DevicePlaces{settingsFolder()});
     std::unique_ptr<PortSet> ports;
     if (line.replay.empty())
-        ports = std::make_unique<LivePorts>(sessionsFolder(), bearingLogFile());
+        ports = std::make_unique<LivePorts>(devices, sessionsFolder(), bearingLogFile());
     else if (!(ports = ReplayPorts::load(line.replay, line.speed, std::cerr)))
         return NO_SESSION;
 
@@ -50,8 +59,10 @@ int runDisplay(CommandLine& line) {
     system.buttonShadow = fromQColor(palette.color(QPalette::Dark));
 
     Program program(ProgramPorts{surface, ports->serial(), ports->clock(), ports->timer1(),
-                                 ports->timerMouseDown(), picker, settingsFolder(), system});
+                                 ports->timerMouseDown(), picker, settingsFolder(), system,
+                                 devices});
     program.start();
+    if (!program.startNotice().empty()) std::cerr << "vectrin: " << program.startNotice() << '\n';
 
     MainWindowView view(program, surface, twipsPerPixel);
     picker.setParent(&view);

@@ -17,14 +17,16 @@ void acquisitionLeftOff(form_VECTRIN& f) {
     f.COM_TIMEOUT_TIMER = false;
 }
 
-void showFailure(form_VECTRIN& f, const std::string& reason) {
+void showFailure(form_VECTRIN& f, const SerialPortError& failure) {
     if (f.PORT_FAILURE_TEXT.empty() || f.Label_COMM.caption != f.PORT_FAILURE_TEXT)
         f.PORT_LABEL_BEFORE_FAILURE = f.Label_COMM.caption;
-    f.PORT_FAILURE_TEXT = reason;
-    f.Label_COMM.caption = reason;
+    f.PORT_FAILURE_TEXT = failure.what();
+    f.PORT_FAILURE_REASON = failure.whole();
+    f.Label_COMM.caption = f.PORT_FAILURE_TEXT;
 }
 
 void clearFailure(form_VECTRIN& f) {
+    f.PORT_FAILURE_REASON.clear();
     if (f.PORT_FAILURE_TEXT.empty()) return;
     if (f.Label_COMM.caption == f.PORT_FAILURE_TEXT)
         f.Label_COMM.caption = f.PORT_LABEL_BEFORE_FAILURE;
@@ -39,7 +41,7 @@ void openSerialPort(form_VECTRIN& f) {
         f.MSComm1.open();
     } catch (const SerialPortError& failure) {
         acquisitionLeftOff(f);
-        showFailure(f, failure.what());
+        showFailure(f, failure);
         throw;
     }
     clearFailure(f);

@@ -22,7 +22,9 @@ struct DisplayState {
     // Bearings taken in since the last reset. Wider than 16 bits, so the
     // count and its label stay right past 32767.
     std::int32_t INCOUNT = 0;
-    Single ACQTIME = 0;
+    // Seconds of acquisition. Wider than a Single, so that the 50 ms steps of
+    // days of running still add up to the time that passed.
+    double ACQTIME = 0;
 
     // Heading
     Integer HEADING = 0;
@@ -96,4 +98,7 @@ struct DisplayState {
     // and the label's text before it, shown again once the port opens.
     std::string PORT_FAILURE_TEXT;
     std::string PORT_LABEL_BEFORE_FAILURE;
+    // The whole reason of the last failed open, for the options dialog; empty
+    // once the port opens.
+    std::string PORT_FAILURE_REASON;
 };

@@ -4,13 +4,21 @@
 #include <functional>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 // Raised when the serial port refuses an operation: a port that cannot be
 // opened (missing, in use, no permission), a port number or line settings it
-// does not accept. what() is the reason as the operator should read it.
+// does not accept. what() is the short reason the communications label shows
+// ("COM1: NO ACCESS"); whole() is the whole one: the device, the system's own
+// words and what to do about it.
 class SerialPortError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    explicit SerialPortError(const std::string& reason, std::string whole = {})
+        : std::runtime_error(reason), whole_(whole.empty() ? reason : std::move(whole)) {}
+    const std::string& whole() const { return whole_; }
+
+private:
+    std::string whole_;
 };
 
 // The serial line to the DF unit and the GPS receiver.

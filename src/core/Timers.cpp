@@ -9,25 +9,14 @@
 
 namespace {
 
-constexpr Long SECONDS_PER_DAY = 86400;
-// A rounded second can stand up to half a second ahead of the clock; only a
-// clock further behind the rollover second has really gone back past midnight.
-constexpr double ROUNDING_SLACK = 0.5;
 constexpr Single COM_TIMEOUT_SECONDS = 5;
 constexpr Single GPS_TIMEOUT_SECONDS = 10;
 
-Single elapsedSince(double clock, Long stored) { return static_cast<Single>(clock - stored); }
-
-void midnightRollover(form_VECTRIN& f, double clock) {
-    if (clock - f.ROLLOVER >= -ROUNDING_SLACK) return;
-    f.DF_TIME -= SECONDS_PER_DAY;
-    f.LAST_COM_TIME -= SECONDS_PER_DAY;
-    f.DECAY_TIME -= SECONDS_PER_DAY;
-    f.GPS_TIME -= SECONDS_PER_DAY;
-    f.ROLLOVER = nowRounded(clock);
+Single elapsedSince(double clock, Long stored) {
+    return static_cast<Single>(clock - stored);
 }
 
-std::string totalTimeText(Single acqtime) {
+std::string totalTimeText(double acqtime) {
     const long long n = static_cast<long long>(std::trunc(acqtime));
     if (n < 1000) return "TOTAL TIME : " + zeroPadded(n, 4);
     return "TOTAL TIME : " + signedNumberText(n);
@@ -80,7 +69,6 @@ void gpsWatch(form_VECTRIN& f, double clock) {
 
 void TIMERS(form_VECTRIN& f) {
     const double clock = f.clockNow();
-    midnightRollover(f, clock);
     acquisitionTime(f, clock);
     if (f.SIMULATE_TIMER) simulateFeed(f);
     serialDataWatch(f, clock);

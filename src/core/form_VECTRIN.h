@@ -37,9 +37,11 @@ struct form_VECTRIN : DisplayState, MainControls {
     // Told of every DF bearing taken in; nobody until the owner sets one.
     BearingListener* bearingListener = &noBearingListener;
 
-    // The clock now, as a Single and rounded to a whole second.
-    double clockNow() const { return clock.secondsSinceMidnight(); }
-    Long now() const;
+    // The clock now, and rounded to a whole second. Every reading first
+    // brings the stored times along past midnight or a clock set back, so a
+    // time stored from it never mixes with times stored before.
+    double clockNow();
+    Long now();
 
     // Asks the next drawing for the azimuth scale, the cursor and the rings.
     void requestScaleRedraw() { NEWAZIMUTH = NEWCURSOR = NEWRING = true; }

@@ -101,7 +101,7 @@ MainControls::MainControls(const OperatingSettings& initial) {
     Frame_BOTTOM_LEFT = frame(BL, 120, 4320, 1455, 2055, back);
     CmdButton_SECTOR = button("CmdButton_SECTOR", BL, "S:SECTOR     4 DEG", 0, 0, 1455, 375, face);
     Label_DECAY = label("Label_DECAY", BL, "DECAY RATE :", 0, 480, 1215, 255, text);
-    Label_DECAY_RATE = label("Label_DECAY_RATE", BL, "0.9 @ 5 SEC", 0, 735, 1455, 255, text);
+    Label_DECAY_RATE = label("Label_DECAY_RATE", BL, "0.90 @  5 SEC", 0, 735, 1455, 255, text);
     CmdButton_VAR = button("CmdButton_VAR", BL, "V:VAR          OFF", 0, 1080, 1215, 375, face);
     Label_RANGE = label("Label_RANGE", BL, "RANGE : 60 BRGS ", 0, 1560, 1455, 255, text);
     Label_CURSOR = label("Label_CURSOR", BL, "CURSOR : 000 TRU", 0, 1815, 1455, 255, text);

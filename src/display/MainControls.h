@@ -18,15 +18,15 @@ struct MainControls {
     Control Frame_TOP_CENTER, Label_SOURCE, Label_HDG;
     Control Frame_TOP_RIGHT, Label_COPYRIGHT, Label_CREDIT_NAME, Label_CREDIT_CONTACT, Label_TIME,
         Label_COMM;
-    Control CmdButton_ACQUIRE, CmdButton_TEST, CmdButton_DECAY, CmdButton_REDUCE,
-        CmdButton_CLEAR, CmdButton_QUIT;
+    Control CmdButton_ACQUIRE, CmdButton_TEST, CmdButton_DECAY, CmdButton_REDUCE, CmdButton_CLEAR,
+        CmdButton_QUIT;
     Control Frame_BOTTOM_LEFT, CmdButton_SECTOR, Label_DECAY, Label_DECAY_RATE, CmdButton_VAR,
         Label_RANGE, Label_CURSOR;
     Control CmdButton_MEM1, CmdButton_MEM2, CmdButton_MEM3, CmdButton_MEM4, CmdButton_MEM5;
     Control CmdButton_SAVE, CmdButton_RECALL, CmdButton_CANCEL;
     Control CmdButton_CONTROLS, CmdButton_OPTIONS, CmdButton_WINDOW;
-    Control Frame_BOTTOM_RIGHT, Label_KEYPAD, CmdButton_HDG_CW, CmdButton_HDG_CCW,
-        CmdButton_CUR_CW, CmdButton_CUR_CCW;
+    Control Frame_BOTTOM_RIGHT, Label_KEYPAD, CmdButton_HDG_CW, CmdButton_HDG_CCW, CmdButton_CUR_CW,
+        CmdButton_CUR_CCW;
     Control Frame_GPS_SPEED, Label_GPS_SPEED, Frame_GPS_FAIL, Label_GPS_FAIL;
     Control Label_COM_TIMEOUT;
 
@@ -36,6 +36,6 @@ struct MainControls {
 
 // The texts that the window shows of its maker.
 inline constexpr const char* CREDIT_NAME_TEXT = "Vectrin Systems";
-inline constexpr const char* CREDIT_REVEALED_TEXT = "Built by the Vectrin team";
-inline constexpr const char* CREDIT_CONTACT_TEXT = "support@vectrin.example";
-inline constexpr const char* COPYRIGHT_TEXT = "(c) 2026 Vectrin";
+inline constexpr const char* CREDIT_REVEALED_TEXT = "By the Vectrin team";
+inline constexpr const char* CREDIT_CONTACT_TEXT = "df@vectrin.example";
+inline constexpr const char* COPYRIGHT_TEXT = "\u00A9 2026 Vectrin";

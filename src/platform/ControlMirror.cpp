@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <map>
+#include <utility>
 
 namespace {
 
@@ -89,11 +90,28 @@ void ControlMirror::sync() {
         apply(entry, false);
 }
 
+void ControlMirror::setAccessibleTexts(std::function<AccessibleText(const Control&)> texts) {
+    accessibleTexts_ = std::move(texts);
+    for (const Entry& entry : entries_)
+        applyAccessibleText(entry);
+}
+
+void ControlMirror::applyAccessibleText(const Entry& entry) {
+    const AccessibleText text = accessibleTexts_(*entry.model);
+    const QString name = QString::fromStdString(text.name);
+    const QString description = QString::fromStdString(text.description);
+    if (entry.widget->accessibleName() != name) entry.widget->setAccessibleName(name);
+    if (entry.widget->accessibleDescription() != description)
+        entry.widget->setAccessibleDescription(description);
+}
+
 void ControlMirror::apply(Entry& entry, bool everything) {
     const Control& now = *entry.model;
     Control& shown = entry.shown;
     QWidget& widget = *entry.widget;
     const auto px = [this](Long twips) { return twipsToPixels(twips, twipsPerPixel_); };
+    if (accessibleTexts_ && (now.caption != shown.caption || now.backColour != shown.backColour))
+        applyAccessibleText(entry);
 
     if (everything || now.caption != shown.caption) {
         if (auto* label = qobject_cast<QLabel*>(&widget))

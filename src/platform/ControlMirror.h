@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "display/AccessibleText.h"
 #include "display/Control.h"
 
 #include <QWidget>
@@ -33,6 +34,10 @@ public:
     // Applies every property that changed in the model since the last sync.
     void sync();
 
+    // Gives every widget the accessible name and description that `texts`
+    // makes of its control, now and whenever its caption or colour changes.
+    void setAccessibleTexts(std::function<AccessibleText(const Control&)> texts);
+
     // The widget of a control (null for an unknown name), and all of them.
     QWidget* widget(const std::string& name) const;
     std::vector<QWidget*> widgets() const;
@@ -46,8 +51,10 @@ private:
 
     QWidget* create(const Control& control, QWidget& parent);
     void apply(Entry& entry, bool everything);
+    void applyAccessibleText(const Entry& entry);
 
     std::vector<Entry> entries_;
     double twipsPerPixel_;
     ButtonHandlers handlers_;
+    std::function<AccessibleText(const Control&)> accessibleTexts_;
 };

@@ -5,6 +5,9 @@
 
 #include <QKeyEvent>
 
+#include <algorithm>
+#include <array>
+
 namespace {
 
 // X keycodes of the main-row digit keys 1..9, 0 on PC keyboards.
@@ -47,11 +50,21 @@ int specialKeyCode(int qtKey) {
     return 0;
 }
 
+// With Num Lock on, Shift turns the keypad's digit keys into its cursor keys
+// (X sends KP_Up for Shift with keypad 8); they are still the digit keys, as
+// Shift with Num Lock off gives the digits themselves. In the order 0..9:
+constexpr std::array<int, 10> SHIFTED_KEYPAD_DIGITS{
+    Qt::Key_Insert, Qt::Key_End,   Qt::Key_Down, Qt::Key_PageDown, Qt::Key_Left,
+    Qt::Key_Clear,  Qt::Key_Right, Qt::Key_Home, Qt::Key_Up,       Qt::Key_PageUp};
+
 } // namespace
 
 int virtualKeyCode(int qtKey, Qt::KeyboardModifiers modifiers, quint32 nativeScanCode) {
     const bool keypad = modifiers.testFlag(Qt::KeypadModifier);
     if (keypad && qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) return VK_NUMPAD0 + (qtKey - Qt::Key_0);
+    if (const auto digit = std::ranges::find(SHIFTED_KEYPAD_DIGITS, qtKey);
+        keypad && modifiers.testFlag(Qt::ShiftModifier) && digit != SHIFTED_KEYPAD_DIGITS.end())
+        return VK_NUMPAD0 + static_cast<int>(digit - SHIFTED_KEYPAD_DIGITS.begin());
     if (!keypad && nativeScanCode >= FIRST_DIGIT_SCAN && nativeScanCode <= LAST_DIGIT_SCAN)
         return nativeScanCode == LAST_DIGIT_SCAN
                    ? VK_0

@@ -11,8 +11,9 @@ namespace {
 constexpr std::uintmax_t SESSIONS_SIZE_LIMIT = 200u << 20;
 } // namespace
 
-LivePorts::LivePorts(const std::string& sessionsFolder, const std::string& bearingLog)
-    : writer_(sessionsFolder, SESSIONS_SIZE_LIMIT, std::cerr),
+LivePorts::LivePorts(const SysfsSerialDevices& devices, const std::string& sessionsFolder,
+                     const std::string& bearingLog)
+    : serial_(devices), writer_(sessionsFolder, SESSIONS_SIZE_LIMIT, std::cerr),
       recorder_(serial_, sessionClock_, writer_),
       bearingLogging_(recorder_, clock_, bearingLog, std::cerr) {}
 

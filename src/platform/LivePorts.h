@@ -12,12 +12,15 @@
 
 #include <string>
 
-// The real serial port, its reads recorded as sessions in `sessionsFolder`
-// and its DF bearings logged with the receiver's positions in `bearingLog`,
-// the system clock and Qt's timers.
+class SysfsSerialDevices;
+
+// The real serial port on the devices the system has, its reads recorded as sessions in
+// `sessionsFolder` and its DF bearings logged with the receiver's positions in `bearingLog`, the
+// system clock and Qt's timers.
 class LivePorts : public PortSet {
 public:
-    LivePorts(const std::string& sessionsFolder, const std::string& bearingLog);
+    LivePorts(const SysfsSerialDevices& devices, const std::string& sessionsFolder,
+              const std::string& bearingLog);
 
     SerialPort& serial() override { return bearingLogging_.port(); }
     Clock& clock() override { return clock_; }

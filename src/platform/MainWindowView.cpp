@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/MainWindowView.h"
 
+#include "display/PolarReadout.h"
 #include "platform/KeyCodes.h"
 #include "platform/RasterSurface.h"
 #include "platform/Twips.h"
 #include "platform/WindowManager.h"
 #include "settings/Program.h"
+
+#include <QAccessible>
+#include <QLabel>
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -47,6 +51,14 @@ MainWindowView::MainWindowView(Program& program, RasterSurface& surface, double 
     };
     mirror_ = std::make_unique<ControlMirror>(*this, program_.main().all(), twipsPerPixel_,
                                               std::move(buttons));
+    mirror_->setAccessibleTexts(mainWindowText);
+    setAccessibleDescription(QStringLiteral("Polar display of DF bearings, heading up. "
+                                            "Every button is also worked by its key."));
+    polarDisplay_ = new QLabel(this);
+    polarDisplay_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    polarDisplay_->setAccessibleName(QStringLiteral("Polar display"));
+    polarDisplay_->lower();
+    describePolarDisplay();
     installEventFilter(this);
     for (QWidget* child : mirror_->widgets())
         child->installEventFilter(this);
@@ -62,6 +74,7 @@ MainWindowView::~MainWindowView() {
 
 void MainWindowView::afterEvent() {
     mirror_->sync();
+    describePolarDisplay();
     for (const auto& follower : followers_)
         follower();
     if (program_.closeRequested() && !closing_) close();
@@ -73,6 +86,14 @@ void MainWindowView::addFollower(std::function<void()> follower) {
 
 void MainWindowView::setOnClosed(std::function<void()> onClosed) {
     onClosed_ = std::move(onClosed);
+}
+
+// Only while a screen reader listens: the words change with every bearing.
+void MainWindowView::describePolarDisplay() {
+    if (!QAccessible::isActive()) return;
+    const QString text = QString::fromStdString(polarReadout(program_.main()));
+    if (polarDisplay_->accessibleDescription() != text)
+        polarDisplay_->setAccessibleDescription(text);
 }
 
 QSize MainWindowView::outerSize() const {
@@ -132,6 +153,7 @@ void MainWindowView::paintEvent(QPaintEvent* event) {
 void MainWindowView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     surface_.resize(width(), height());
+    polarDisplay_->setGeometry(rect());
     program_.resize();
     afterEvent();
 }

@@ -11,6 +11,7 @@
 #include <vector>
 
 class Program;
+class QLabel;
 class RasterSurface;
 
 // The main window: its client area shows the raster surface's back buffer,
@@ -43,11 +44,14 @@ protected:
 
 private:
     QSize designSize() const;
+    void describePolarDisplay();
 
     Program& program_;
     RasterSurface& surface_;
     double twipsPerPixel_;
     std::unique_ptr<ControlMirror> mirror_;
+    // Tells a screen reader what the polar display shows; draws nothing.
+    QLabel* polarDisplay_;
     std::vector<std::function<void()>> followers_;
     std::function<void()> onClosed_;
     bool closing_ = false;

@@ -1,14 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/QtSerialPort.h"
 
-#include "platform/SerialOpenFailure.h"
-#include "platform/SettingsFolder.h"
-
-#include <QFileInfo>
+#include "platform/DeviceOwnership.h"
+#include "platform/SysfsSerialDevices.h"
 
 #include <poll.h>
+#include <sys/file.h>
 
 #include <array>
+#include <cerrno>
+#include <cstring>
+#include <iostream>
 #include <utility>
 
 namespace {
@@ -23,9 +25,16 @@ bool meansDeviceLost(QSerialPort::SerialPortError error) {
            error == QSerialPort::WriteError;
 }
 
+bool sameLine(const termios& a, const termios& b) {
+    return a.c_iflag == b.c_iflag && a.c_oflag == b.c_oflag && a.c_cflag == b.c_cflag &&
+           a.c_lflag == b.c_lflag && a.c_cc[VMIN] == b.c_cc[VMIN] &&
+           a.c_cc[VTIME] == b.c_cc[VTIME] && ::cfgetispeed(&a) == ::cfgetispeed(&b) &&
+           ::cfgetospeed(&a) == ::cfgetospeed(&b);
+}
+
 } // namespace
 
-QtSerialPort::QtSerialPort() {
+QtSerialPort::QtSerialPort(const SysfsSerialDevices& devices) : devices_(devices) {
     QObject::connect(&port_, &QSerialPort::readyRead, [this] {
         if (onReceive_) onReceive_();
         if (afterNotification_) afterNotification_();
@@ -35,10 +44,9 @@ QtSerialPort::QtSerialPort() {
     });
     deviceWatch_.setInterval(DEVICE_WATCH_MS);
     QObject::connect(&deviceWatch_, &QTimer::timeout, [this] {
-        if (port_.isOpen())
-            checkHangUp();
-        else
-            lookForDevice();
+        if (!port_.isOpen()) return lookForDevice();
+        checkHangUp();
+        if (port_.isOpen()) keepLineSettings();
     });
 }
 
@@ -72,7 +80,10 @@ void QtSerialPort::setSettings(const std::string& settings) {
     for (const qint32 baud : BAUD_RATES) {
         if (settings != std::to_string(baud) + ",n,8,1") continue;
         baudRate_ = baud;
-        if (port_.isOpen()) port_.setBaudRate(baudRate_);
+        if (port_.isOpen()) {
+            port_.setBaudRate(baudRate_);
+            ::tcgetattr(port_.handle(), &line_);
+        }
         return;
     }
     throw SerialPortError("unsupported line settings \"" + settings + "\"");
@@ -80,8 +91,13 @@ void QtSerialPort::setSettings(const std::string& settings) {
 
 void QtSerialPort::open() {
     if (open_) return;
-    devicePath_ = serialDevicePath(portNumber_);
-    openDevice();
+    stableName_.clear();
+    try {
+        openDevice(devices_.port(portNumber_), true);
+    } catch (const SerialPortError& failure) {
+        std::cerr << "vectrin: " << failure.whole() << std::endl;
+        throw;
+    }
     open_ = true;
     deviceWatch_.start();
 }
@@ -92,15 +108,47 @@ void QtSerialPort::close() {
     if (port_.isOpen()) port_.close();
 }
 
-void QtSerialPort::openDevice() {
-    port_.setPortName(QString::fromStdString(devicePath_));
+void QtSerialPort::openDevice(const DeviceTarget& target, bool explain) {
+    if (!target.problem.empty())
+        throw failure(target.missing ? OpenFailure::NotFound : OpenFailure::NotAPort, target,
+                      target.problem, explain);
+    port_.setPortName(QString::fromStdString(target.device));
     port_.setBaudRate(baudRate_);
     port_.setDataBits(QSerialPort::Data8);
     port_.setParity(QSerialPort::NoParity);
     port_.setStopBits(QSerialPort::OneStop);
     port_.setFlowControl(QSerialPort::NoFlowControl);
-    if (!port_.open(QIODevice::ReadOnly))
-        throw SerialPortError(openFailureText(portNumber_, port_.error(), port_.errorString()));
+    if (!port_.open(QIODevice::ReadOnly)) {
+        const QString words = port_.errorString();
+        throw failure(openFailureOf(port_.error(), words), target, words.toStdString(), explain);
+    }
+    if (::flock(static_cast<int>(port_.handle()), LOCK_EX | LOCK_NB) != 0) {
+        const std::string words = std::strerror(errno);
+        port_.close();
+        throw failure(OpenFailure::InUse, target, words, explain);
+    }
+    ::tcgetattr(port_.handle(), &line_);
+    device_ = target.device;
+    if (std::string stable = devices_.stableName(device_); !stable.empty())
+        stableName_ = std::move(stable);
+}
+
+SerialPortError QtSerialPort::failure(OpenFailure cause, const DeviceTarget& target,
+                                      const std::string& systemText, bool explain) const {
+    const std::string reason = openFailureText(portNumber_, cause);
+    if (!explain) return SerialPortError(reason);
+    OpenFailureFacts facts;
+    facts.port = portNumber_;
+    facts.target = target;
+    facts.systemText = systemText;
+    if (cause == OpenFailure::NotFound) facts.present = devices_.present();
+    if (cause == OpenFailure::NoAccess) {
+        const DeviceAccess access = deviceAccess(target.device);
+        facts.group = access.group;
+        facts.joinedSinceLogin = access.joinedSinceLogin;
+    }
+    if (cause == OpenFailure::InUse) facts.holder = deviceHolder(target.device);
+    return SerialPortError(reason, wholeFailureText(cause, facts));
 }
 
 // A vanished device makes every read fail at once; the port is closed from
@@ -108,16 +156,24 @@ void QtSerialPort::openDevice() {
 // waits for the device to come back.
 void QtSerialPort::deviceLost() {
     QTimer::singleShot(0, &port_, [this] {
-        if (port_.isOpen()) port_.close();
+        if (!port_.isOpen()) return;
+        port_.close();
+        report(device_ + " is gone; waiting for it to come back");
     });
 }
 
+// The device it had, by its stable name when it has one (the link may lead
+// to another adapter that took its old number), else through the link.
 void QtSerialPort::lookForDevice() {
-    if (!QFileInfo::exists(QString::fromStdString(devicePath_))) return;
+    const DeviceTarget target =
+        stableName_.empty() ? devices_.port(portNumber_) : devices_.inspect(stableName_);
+    if (!target.problem.empty()) return;
     try {
-        openDevice();
+        openDevice(target, false);
+        report("open again on " + device_);
     } catch (const SerialPortError&) {
-        // Still not usable; the next look tries again.
+        // Not usable yet (another program, a modem manager's probe, may hold
+        // it); the next look tries again.
     }
 }
 
@@ -125,4 +181,15 @@ void QtSerialPort::checkHangUp() {
     pollfd watched{static_cast<int>(port_.handle()), POLLIN, 0};
     if (::poll(&watched, 1, 0) > 0 && (watched.revents & (POLLHUP | POLLERR | POLLNVAL)))
         deviceLost();
+}
+
+void QtSerialPort::keepLineSettings() {
+    termios now{};
+    if (::tcgetattr(port_.handle(), &now) != 0 || sameLine(now, line_)) return;
+    ::tcsetattr(port_.handle(), TCSANOW, &line_);
+    report("another program changed the line settings of " + device_ + "; they are set back");
+}
+
+void QtSerialPort::report(const std::string& text) const {
+    std::cerr << "vectrin: " << portLabel(portNumber_) << ": " << text << std::endl;
 }

@@ -4,16 +4,6 @@
 #include <algorithm>
 #include <utility>
 
-namespace {
-
-// The finest tick: the platform this display was designed for ticked its
-// timers about 60 times a second, and a shorter interval (the stepping
-// auto-repeat asks for 1 ms) repeats at that pace, which an operator can stop
-// on a bearing and which leaves the processor to the rest of the program.
-constexpr int FINEST_INTERVAL_MS = 17;
-
-} // namespace
-
 QtTimer::QtTimer() {
     timer_.setTimerType(Qt::PreciseTimer);
     QObject::connect(&timer_, &QTimer::timeout, [this] {
@@ -48,7 +38,7 @@ void QtTimer::setEnabled(bool enabled) {
 
 void QtTimer::update() {
     if (enabled_ && interval_ > 0)
-        timer_.start(std::max(interval_, FINEST_INTERVAL_MS));
+        timer_.start(std::max(interval_, QT_TIMER_FINEST_INTERVAL_MS));
     else
         timer_.stop();
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/PortSet.h"
+#include "platform/QtTimer.h"
 #include "platform/ReplayDriver.h"
 #include "session/ReplayPort.h"
 #include "session/ReplayTime.h"
@@ -35,8 +36,8 @@ public:
 private:
     std::function<void()> afterEvent_;
     ReplayTimeline timeline_;
-    ReplayTimer timer1_{timeline_};
-    ReplayTimer timerMouseDown_{timeline_};
+    ReplayTimer timer1_{timeline_, QT_TIMER_FINEST_INTERVAL_MS};
+    ReplayTimer timerMouseDown_{timeline_, QT_TIMER_FINEST_INTERVAL_MS};
     ReplayPort port_;
     ReplayClock clock_;
     ReplayDriver driver_;

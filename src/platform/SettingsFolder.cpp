@@ -5,7 +5,6 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <system_error>
 
 namespace {
 
@@ -27,14 +26,4 @@ std::string settingsFolder() {
         config && *config ? std::filesystem::path(config)
                           : std::filesystem::path(QDir::homePath().toStdString()) / ".config";
     return (base / "Vectrin").string();
-}
-
-std::string serialDevicePath(int portNumber) {
-    const std::filesystem::path link =
-        std::filesystem::path(settingsFolder()) / ("COM" + std::to_string(portNumber));
-    std::error_code error;
-    if (std::filesystem::is_symlink(std::filesystem::symlink_status(link, error)) ||
-        std::filesystem::exists(link, error))
-        return link.string();
-    return "/dev/ttyS" + std::to_string(portNumber - 1);
 }

@@ -10,8 +10,3 @@ std::string settingsFolder();
 
 // Makes `folder` the settings folder for the rest of the run.
 void chooseSettingsFolder(const std::string& folder);
-
-// The device of serial port n: the entry "COMn" of the settings folder when
-// there is one (a symbolic link to the device; followed when opened), else
-// /dev/ttyS{n-1}.
-std::string serialDevicePath(int portNumber);

@@ -2,11 +2,16 @@
 #include "session/BackgroundFile.h"
 
 #include <cerrno>
+#include <chrono>
 #include <fstream>
 #include <system_error>
 #include <utility>
 
 namespace {
+
+// How often the thread looks for lines: waking it for each would cost the
+// one who appends more than the append itself.
+constexpr auto WRITE_INTERVAL = std::chrono::milliseconds(200);
 
 std::string reason(int error) {
     return error ? std::generic_category().message(error) : "the write failed";
@@ -38,7 +43,6 @@ void BackgroundFile::append(std::string line) {
         }
         waiting_.push_back(std::move(line));
     }
-    wake_.notify_one();
 }
 
 void BackgroundFile::note(const std::string& what) {
@@ -70,7 +74,7 @@ void BackgroundFile::run() {
         std::size_t leftOut = 0;
         {
             std::unique_lock lock(mutex_);
-            wake_.wait(lock, [this] { return !waiting_.empty() || closing_; });
+            wake_.wait_for(lock, WRITE_INTERVAL, [this] { return closing_; });
             lines.swap(waiting_);
             leftOut = std::exchange(leftOut_, 0);
             closing = closing_;

@@ -15,7 +15,8 @@
 #include <vector>
 
 // A file that lines are appended to on a thread of its own, so that whoever
-// appends never waits for the disk. With the first lines, the thread creates
+// appends never waits for the disk; the thread writes them five times a
+// second. With the first lines, the thread creates
 // the folder, opens the file for appending and writes `header` first when the
 // file is new or empty.
 // When the file cannot be opened or a write fails (a full disk), the file is

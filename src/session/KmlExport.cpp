@@ -19,7 +19,8 @@ std::string coordinates(const GpsFix& fix, int bearing, double kilometres) {
     std::string text;
     for (int i = 0; i <= segments; ++i) {
         const LatLon at = greatCircleDestination(start, bearing, kilometres * i / segments);
-        text += (i ? " " : "") + degreesText(at.longitude) + "," + degreesText(at.latitude);
+        if (i) text += ' ';
+        text.append(degreesText(at.longitude)).append(",").append(degreesText(at.latitude));
     }
     return text;
 }

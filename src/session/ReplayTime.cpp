@@ -39,7 +39,8 @@ void ReplayTimeline::advanceTo(std::int64_t milliseconds) {
     now_ = std::max(now_, next ? std::min(*next, milliseconds) : milliseconds);
 }
 
-ReplayTimer::ReplayTimer(ReplayTimeline& timeline) : timeline_(timeline) {
+ReplayTimer::ReplayTimer(ReplayTimeline& timeline, int finest)
+    : timeline_(timeline), finest_(finest) {
     timeline_.add(*this);
 }
 
@@ -47,13 +48,18 @@ void ReplayTimer::setTickHandler(std::function<void()> handler) {
     onTick_ = std::move(handler);
 }
 
+std::int64_t ReplayTimer::period() const {
+    return std::max(interval_, finest_);
+}
+
 void ReplayTimer::setInterval(int milliseconds) {
+    if (milliseconds == interval_) return;
     interval_ = milliseconds;
-    due_ = timeline_.now() + interval_;
+    due_ = timeline_.now() + period();
 }
 
 void ReplayTimer::setEnabled(bool enabled) {
-    if (enabled && !enabled_) due_ = timeline_.now() + interval_;
+    if (enabled && !enabled_) due_ = timeline_.now() + period();
     enabled_ = enabled;
 }
 
@@ -63,7 +69,7 @@ std::optional<std::int64_t> ReplayTimer::due() const {
 }
 
 void ReplayTimer::run() {
-    due_ = timeline_.now() + interval_;
+    due_ = timeline_.now() + period();
     if (onTick_) onTick_();
 }
 

@@ -43,11 +43,12 @@ private:
     std::vector<ReplayEvent*> events_;
 };
 
-// A timer of the replay: it ticks in the replay's time. Enabling a running
-// timer leaves its count alone.
+// A timer of the replay: it ticks in the replay's time, as the live timers
+// do: enabling a running timer or giving it the interval it has leaves its
+// count alone, and it ticks no faster than every `finest` milliseconds.
 class ReplayTimer : public Timer, private ReplayEvent {
 public:
-    explicit ReplayTimer(ReplayTimeline& timeline);
+    explicit ReplayTimer(ReplayTimeline& timeline, int finest = 1);
 
     void setTickHandler(std::function<void()> handler) override;
     void setInterval(int milliseconds) override;
@@ -59,7 +60,10 @@ private:
     std::optional<std::int64_t> due() const override;
     void run() override;
 
+    std::int64_t period() const;
+
     ReplayTimeline& timeline_;
+    int finest_;
     std::function<void()> onTick_;
     int interval_ = 0;
     bool enabled_ = false;

@@ -8,6 +8,7 @@
 #include "settings/Form_OPTIONS.h"
 
 #include <array>
+#include <functional>
 #include <string>
 
 namespace {
@@ -30,12 +31,35 @@ Integer nextRate(Integer rate) {
 }
 
 // A port that cannot be used: acquisition switches off and the COMM PORT
-// button turns the shadow colour until its next click. No message box.
-void portFailed(Form_OPTIONS& o) {
+// button turns the shadow colour until its next click. No message box; the
+// dialog shows the whole reason.
+void portFailed(Form_OPTIONS& o, const SerialPortError& failure) {
     form_VECTRIN& f = o.main;
     if (f.MSComm1.isOpen()) f.MSComm1.close();
     if (f.CmdButton_ACQUIRE.caption == ACQUIRE_ON) CmdButton_ACQUIRE_Click(f);
     o.CmdButton_COMM_PORT.backColour = o.system.buttonShadow;
+    f.PORT_FAILURE_REASON = failure.whole();
+}
+
+// Tries the port after a change made with the port closed: opened when
+// `choose` asks for it, closed again unless it was open before. A failure
+// takes the failure path; otherwise Label_COMM shows the port.
+void tryPort(Form_OPTIONS& o, const std::function<bool(SerialPort&)>& choose) {
+    SerialPort& port = o.main.MSComm1;
+    const bool wasOpen = port.isOpen();
+    if (wasOpen) port.close();
+    o.CmdButton_COMM_PORT.backColour = o.system.buttonFace;
+    try {
+        if (choose(port)) {
+            port.open();
+            o.main.PORT_FAILURE_REASON.clear();
+        }
+        if (!wasOpen) port.close();
+    } catch (const SerialPortError& failure) {
+        portFailed(o, failure);
+        return;
+    }
+    showComm(o);
 }
 
 } // namespace
@@ -61,24 +85,18 @@ void showComm(Form_OPTIONS& o) {
 }
 
 void CmdButton_COMM_PORT_Click(Form_OPTIONS& o) {
-    SerialPort& port = o.main.MSComm1;
-    const bool wasOpen = port.isOpen();
-    if (wasOpen) port.close();
-    o.CmdButton_COMM_PORT.backColour = o.system.buttonFace;
-    try {
+    tryPort(o, [&o](SerialPort& port) {
         const int n = port.portNumber();
-        if (n >= 1 && n <= PORTS) {
-            const int next = n % PORTS + 1;
-            port.setPortNumber(next);
-            showPortNumber(o, next);
-            port.open();
-        }
-        if (!wasOpen) port.close();
-    } catch (const SerialPortError&) {
-        portFailed(o);
-        return;
-    }
-    showComm(o);
+        if (n < 1 || n > PORTS) return false;
+        const int next = n % PORTS + 1;
+        port.setPortNumber(next);
+        showPortNumber(o, next);
+        return true;
+    });
+}
+
+void tryPortDevice(Form_OPTIONS& o) {
+    tryPort(o, [](SerialPort&) { return true; });
 }
 
 void CmdButton_BAUD_RATE_Click(Form_OPTIONS& o) {
@@ -88,8 +106,8 @@ void CmdButton_BAUD_RATE_Click(Form_OPTIONS& o) {
     try {
         setBaudRate(o, nextRate(o.BAUD_RATE));
         if (wasOpen) port.open();
-    } catch (const SerialPortError&) {
-        portFailed(o);
+    } catch (const SerialPortError& failure) {
+        portFailed(o, failure);
         return;
     }
     showComm(o);

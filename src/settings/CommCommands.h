@@ -9,6 +9,9 @@ struct Form_OPTIONS;
 // rate, with the texts that show them.
 void CmdButton_COMM_PORT_Click(Form_OPTIONS& o);
 void CmdButton_BAUD_RATE_Click(Form_OPTIONS& o);
+// The port's device has changed (its COMn link): the port is tried on it as
+// COMM PORT tries a new port, and stays open if it was open.
+void tryPortDevice(Form_OPTIONS& o);
 
 // Port n (1..8) in the COMM PORT caption and tag; any other number leaves
 // them as they are.

@@ -15,9 +15,10 @@ constexpr Long SWATCH_WIDTH = 615;
 } // namespace
 
 Form_OPTIONS::Form_OPTIONS(form_VECTRIN& mainWindow, ColourPresets& colourPresets,
-                           ColourPicker& picker, const SystemColours& systemColours)
+                           ColourPicker& picker, const SystemColours& systemColours,
+                           SerialDevices& serialDevices)
     : main(mainWindow), settings(mainWindow.settings), presets(colourPresets),
-      CommonDialog1(picker), system(systemColours) {
+      CommonDialog1(picker), system(systemColours), devices(serialDevices) {
     const auto F = ControlKind::Frame;
     const auto L = ControlKind::Label;
     const auto B = ControlKind::Button;
@@ -103,6 +104,13 @@ Form_OPTIONS::Form_OPTIONS(form_VECTRIN& mainWindow, ColourPresets& colourPreset
     CmdButton_RECALL.visible = false;
     CmdButton_CANCEL.visible = false;
 
+    const char* DEVICE = "Frame_SERIAL_DEVICE";
+    Frame_SERIAL_DEVICE = placeControl(DEVICE, F, "", "SERIAL DEVICE", 120, 5280, 5775, 1935);
+    Label_DEVICE = placeControl("Label_DEVICE", L, DEVICE, "", 120, 300, 3360, 480);
+    CmdButton_CHOOSE_DEVICE = placeControl("CmdButton_CHOOSE_DEVICE", B, DEVICE,
+                                           "CHOOSE DEVICE ...", 3600, 300, 2055, 375);
+    Label_DEVICE_REASON = placeControl("Label_DEVICE_REASON", L, DEVICE, "", 120, 840, 5535, 975);
+
     for (Control* c : controls())
         if (c->kind == ControlKind::Button) c->backColour = system.buttonFace;
 }
@@ -125,6 +133,7 @@ void Form_OPTIONS::showSettings() {
     CmdButton_TIME.tag = settings.decayIntervalTag;
     CmdButton_FRAC.tag = settings.decayFractionTag;
     CmdButton_HEADING.caption = settings.headingSource;
+    if (visible) showPortDevice(*this);
 }
 
 std::vector<Control*> Form_OPTIONS::controls() {
@@ -167,5 +176,9 @@ std::vector<Control*> Form_OPTIONS::controls() {
             &CmdButton_D_COLORS,
             &CmdButton_SAVE,
             &CmdButton_RECALL,
-            &CmdButton_CANCEL};
+            &CmdButton_CANCEL,
+            &Frame_SERIAL_DEVICE,
+            &Label_DEVICE,
+            &CmdButton_CHOOSE_DEVICE,
+            &Label_DEVICE_REASON};
 }

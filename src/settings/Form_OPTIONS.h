@@ -4,6 +4,7 @@
 #include "core/OperatingSettings.h"
 #include "core/Types.h"
 #include "display/Control.h"
+#include "settings/DeviceChooser.h"
 
 #include <array>
 #include <string>
@@ -12,15 +13,18 @@
 struct form_VECTRIN;
 struct ColourPresets;
 class ColourPicker;
+class SerialDevices;
 
 // The options dialog: a modeless window that exists once for the run. It
 // shows and edits the operating settings of the main window (decay tags,
 // heading source, variation, the eight colours: one store, the record
 // f.settings, which its controls display) and owns the rest of itself: the
-// baud rate, the variation text, its captions, tags and visibility.
+// baud rate, the variation text, its captions, tags and visibility. Below
+// its documented controls, the SERIAL DEVICE frame shows where the serial
+// port leads and why it could not be opened, and opens the device chooser.
 struct Form_OPTIONS {
     Form_OPTIONS(form_VECTRIN& main, ColourPresets& presets, ColourPicker& picker,
-                 const SystemColours& system);
+                 const SystemColours& system, SerialDevices& devices);
     Form_OPTIONS(const Form_OPTIONS&) = delete;
     Form_OPTIONS& operator=(const Form_OPTIONS&) = delete;
 
@@ -29,6 +33,7 @@ struct Form_OPTIONS {
     ColourPresets& presets;
     ColourPicker& CommonDialog1;
     SystemColours system;
+    SerialDevices& devices;
 
     // The dialog window. Each OPTIONS command raises showRequests: the view
     // then brings the window up in its normal state, in front.
@@ -36,7 +41,7 @@ struct Form_OPTIONS {
     bool visible = false;
     unsigned showRequests = 0;
     Long width = 6015;
-    Long height = 5295;
+    Long height = 7335;
 
     Integer BAUD_RATE = 0;
     std::string X_STRING;
@@ -57,12 +62,15 @@ struct Form_OPTIONS {
     Control cmdbutton_DEFAULT_COLORS;
     Control CmdButton_A_COLORS, CmdButton_B_COLORS, CmdButton_C_COLORS, CmdButton_D_COLORS;
     Control CmdButton_SAVE, CmdButton_RECALL, CmdButton_CANCEL;
+    Control Frame_SERIAL_DEVICE, Label_DEVICE, Label_DEVICE_REASON, CmdButton_CHOOSE_DEVICE;
+    DeviceChooser chooser;
 
     // The swatches in colour-slot order.
     std::array<Control*, COLOUR_SLOTS> swatches();
 
     // Copies the operating settings into the controls that display them: the
-    // swatches' back colours, the TIME and FRAC tags, the HEADING caption.
+    // swatches' back colours, the TIME and FRAC tags, the HEADING caption;
+    // while the dialog is shown, also the serial port's device.
     void showSettings();
 
     // Every control, frames before the controls they hold, showing the

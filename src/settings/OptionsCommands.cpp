@@ -117,6 +117,7 @@ void CmdButton_ERROR_DN_Click(Form_OPTIONS& o) {
 void cmdbutton_EXIT_Click(Form_OPTIONS& o) {
     endPresetSelection(o);
     o.visible = false;
+    o.chooser.visible = false;
     form_VECTRIN& f = o.main;
     f.requestScaleRedraw();
     EXECUTIVE(f);

@@ -3,6 +3,7 @@
 
 #include "settings/ColourScheme.h"
 #include "settings/CommCommands.h"
+#include "settings/DeviceChooser.h"
 #include "settings/Form_OPTIONS.h"
 #include "settings/OptionsCommands.h"
 #include "settings/PresetCommands.h"
@@ -17,7 +18,7 @@ struct Command {
     void (*run)(Form_OPTIONS&);
 };
 
-constexpr std::array<Command, 32> COMMANDS{{
+constexpr std::array<Command, 33> COMMANDS{{
     {"CmdButton_TIME", CmdButton_TIME_Click},
     {"CmdButton_FRAC", CmdButton_FRAC_Click},
     {"CmdButton_HEADING", CmdButton_HEADING_Click},
@@ -25,6 +26,7 @@ constexpr std::array<Command, 32> COMMANDS{{
     {"CmdButton_ERROR_DN", CmdButton_ERROR_DN_Click},
     {"CmdButton_COMM_PORT", CmdButton_COMM_PORT_Click},
     {"CmdButton_BAUD_RATE", CmdButton_BAUD_RATE_Click},
+    {"CmdButton_CHOOSE_DEVICE", CmdButton_CHOOSE_DEVICE_Click},
     {"cmdbutton_EXIT", cmdbutton_EXIT_Click},
     {"cmdbutton_DISPLAY_BACKGROUND_COLOR", cmdbutton_DISPLAY_BACKGROUND_COLOR_Click},
     {"cmdbutton_BUTTON_BACKGROUND_COLOR", cmdbutton_BUTTON_BACKGROUND_COLOR_Click},

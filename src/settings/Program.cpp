@@ -4,25 +4,33 @@
 #include "commands/ButtonDispatch.h"
 #include "commands/KeyMap.h"
 #include "display/FormResize.h"
+#include "settings/FirstStartPort.h"
 #include "settings/OptionsCommands.h"
 #include "settings/OptionsDispatch.h"
 #include "settings/StartUp.h"
+
+#include <filesystem>
+#include <system_error>
 
 Program::Program(const ProgramPorts& ports)
     : settings_(ports.system), main_(MainWindowPorts{ports.surface, ports.serial, ports.clock,
                                                      ports.timer1, ports.timerMouseDown},
                                      settings_),
-      picker_(ports.picker), system_(ports.system), file_(ports.settingsFolder) {
+      picker_(ports.picker), system_(ports.system), devices_(ports.devices),
+      file_(ports.settingsFolder) {
     ports.timerMouseDown.setTickHandler([this] { Timer_MOUSE_DOWN_Timer(main_); });
 }
 
 Form_OPTIONS& Program::options() {
-    if (!options_) options_.emplace(main_, presets_, picker_, system_);
+    if (!options_) options_.emplace(main_, presets_, picker_, system_, devices_);
     return *options_;
 }
 
 void Program::start() {
     initialiseDisplayState(main_);
+    std::error_code error;
+    if (!std::filesystem::exists(file_.path(), error) && !error)
+        startNotice_ = adoptOnlyAdapter(devices_);
     Form_Load(options(), file_);
 }
 

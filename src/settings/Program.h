@@ -5,6 +5,7 @@
 #include "settings/ColourPicker.h"
 #include "settings/ColourPresets.h"
 #include "settings/Form_OPTIONS.h"
+#include "settings/SerialDevices.h"
 #include "settings/SettingsFile.h"
 
 #include <optional>
@@ -20,6 +21,7 @@ struct ProgramPorts {
     ColourPicker& picker;
     std::string settingsFolder; // where the settings file lives
     SystemColours system;
+    SerialDevices& devices; // the serial devices present and the COMn links
 };
 
 // The whole program as the platform sees it: the main window, the options
@@ -32,8 +34,11 @@ public:
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 
-    // Start-up: the display state, then the settings file.
+    // Start-up: the display state, then the settings file. On a first start
+    // with one USB serial adapter and no COMn link, COM 1 becomes the adapter.
     void start();
+    // What the start-up did that the operator should read on standard error.
+    const std::string& startNotice() const { return startNotice_; }
     // The main window became the active window: the dialog exists from now on.
     void activate();
     // The main window is closing: the port is closed and the settings written.
@@ -66,7 +71,9 @@ private:
     ColourPresets presets_;
     ColourPicker& picker_;
     SystemColours system_;
+    SerialDevices& devices_;
     SettingsFile file_;
+    std::string startNotice_;
     std::optional<Form_OPTIONS> options_;
     bool closeRequested_ = false;
     bool keepSettingsFile_ = false;

@@ -6,11 +6,14 @@ that nothing but a real start touches the settings. Needs no X server.
 Usage: command_line.py BINARY
 """
 import os
+import re
 import subprocess
 import sys
 import tempfile
 import time
 
+MANUAL = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "packaging",
+                      "vectrin.1.in")
 UNREACHABLE = ":9327"  # no X server listens there
 
 # (arguments, DISPLAY, exit status, stream that must hold the text, text)
@@ -88,8 +91,18 @@ def run_offscreen(binary):
             program.wait()
 
 
+def undocumented(binary):
+    """Options that --help shows but the manual page does not describe."""
+    shown = subprocess.run([binary, "--help"], capture_output=True, text=True).stdout
+    with open(MANUAL) as f:
+        manual = f.read()
+    return ["%s is not in the manual page" % name
+            for name in re.findall(r"^ +(?:-\w, )?(--[\w-]+)", shown, re.M)
+            if name.replace("-", "\\-") not in manual]
+
+
 def main():
-    failures = run_cases(sys.argv[1]) + run_offscreen(sys.argv[1])
+    failures = run_cases(sys.argv[1]) + run_offscreen(sys.argv[1]) + undocumented(sys.argv[1])
     for failure in failures:
         print("FAIL:", failure)
     print("%d failure(s)" % len(failures))

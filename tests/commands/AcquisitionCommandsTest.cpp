@@ -47,8 +47,9 @@ TEST_F(Acquisition, LeavingTestModeWithAcquisitionOnStartsAfreshOnThePort) {
     f.NEWSECTOR = f.NEWVECTOR = f.NEWAZIMUTH = false;
     rig.clock.seconds = 40000.6;
     pressKey(rig, letterKey('T'));
-    EXPECT_EQ((std::array<Single, 4>{f.BRG_SUM[90], f.MAXVECTOR, f.ACQTIME, Single(f.INCOUNT)}),
-              (std::array<Single, 4>{}));
+    EXPECT_EQ(
+        (std::array<Single, 4>{f.BRG_SUM[90], f.MAXVECTOR, Single(f.ACQTIME), Single(f.INCOUNT)}),
+        (std::array<Single, 4>{}));
     EXPECT_EQ((std::pair{f.Label_SOURCE.caption, f.Label_TOTAL_TIME.caption}),
               (std::pair<std::string, std::string>{"SOURCE :   DF", "TOTAL TIME : 0000"}));
     EXPECT_TRUE(f.NEWSECTOR && f.NEWVECTOR && f.NEWAZIMUTH);

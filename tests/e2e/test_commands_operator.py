@@ -2,17 +2,38 @@
 """The operator commands end to end, in one run of the program started from a
 file that takes the heading from GPS and DF from COM 1: a GPS course on the
 line turns the heading-up display and DF messages draw their bearing on it; the
-keypad steps the cursor and the heading with Num Lock on (by ten with Ctrl) and
-does nothing with Num Lock off."""
+keypad steps the cursor and the heading with Num Lock on (by ten with Shift or
+Ctrl) and does nothing with Num Lock off; holding a stepping button down with
+the right mouse button repeats ten-degree steps, also once the pointer has slid
+off the button, until the mouse button is released."""
 
 import sys
+import threading
 
 sys.dont_write_bytecode = True  # no cache files beside the scripts
 
 import vectrin_e2e as e2e  # noqa: E402
 
 
-def test_gps_df_and_keys(binary):
+def hold(s, box, seconds):
+    """Holds the right mouse button on a control, slides the pointer off it
+    before the repeat starts and returns the cursor angles seen meanwhile. The
+    repeat keeps the X server busy, so a grab can outlast the press: the
+    release comes from a timer of its own."""
+    s.mouse_down((box[0] + box[2]) // 2, (box[1] + box[3]) // 2, button=3)
+    s.move_to(box[0] - 200, box[1] - 200)
+    release = threading.Timer(seconds, s.mouse_up, kwargs={"button": 3})
+    release.start()
+    seen = []
+    try:
+        while release.is_alive():
+            seen.append(e2e.cursor_angle(s))
+    finally:
+        release.join()
+    return seen
+
+
+def test_gps_df_keys_and_a_held_mouse_button(binary):
     with e2e.Session(binary) as s:
         pty = s.open_pty(com=1)
         s.write_settings(e2e.DEFAULT_SCHEME * 5 + [1, 4800, "A:ACQUIRE    ( ON )",
@@ -37,8 +58,8 @@ def test_gps_df_and_keys(binary):
         for other in (45, 90, 135, 180, 225, 270, 315):
             e2e.check(e2e.spoke_length(s, image, other, polar) == 0, "a spoke at %d" % other)
 
-        # Keypad 8 and 2 turn the cursor (by ten with Ctrl); top-row 8 is CANCEL.
-        s.key("KP_8", "ctrl+KP_8", "8", "KP_2")
+        # Keypad 8 and 2 turn the cursor (by ten with Shift); top-row 8 is CANCEL.
+        s.key("KP_8", "shift+KP_8", "8", "KP_2")
         e2e.wait_cursor(s, 280)
         # xdotool lit Num Lock to type the keypad digits. With Num Lock off the
         # keypad sends cursor keys, which press nothing; KP_8 lights it again.
@@ -54,6 +75,11 @@ def test_gps_df_and_keys(binary):
         s.key("KP_4")
         e2e.wait_cursor(s, 281)
 
+        seen = hold(s, e2e.cur_cw_button(s), 2.0) + [e2e.settle_cursor(s)]
+        e2e.check(any(a not in (None, 281) for a in seen), "no repeat while held: %r" % seen)
+        e2e.check(all(a is None or a % 10 == 1 for a in seen), "steps other than ten: %r" % seen)
+        e2e.check(e2e.settle_cursor(s) == seen[-1], "the cursor moved on after the release")
+
 
 if __name__ == "__main__":
-    e2e.main([test_gps_df_and_keys])
+    e2e.main([test_gps_df_keys_and_a_held_mouse_button])

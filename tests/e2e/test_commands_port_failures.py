@@ -46,13 +46,15 @@ def test_ports_that_cannot_be_opened(binary):
         e2e.wait_shown(s)
         shown = [e2e.comm_label_pixels(s)]
 
-        def fails(key, cause):
+        def fails(key, cause, whole):
             s.key(key)
             shown.append(e2e.wait_until(lambda: (p := e2e.comm_label_pixels(s)) not in shown and p,
                                         30, "the reason for %s in the label" % cause))
             e2e.check(s.running() and not e2e.holds_open(s, device), "%s: port open" % cause)
+            e2e.wait_until(lambda: whole in open(os.path.join(s.home, "program.log")).read(), 30,
+                           "the whole reason for %s on standard error" % cause)
 
-        fails("t", "a missing device")
+        fails("t", "a missing device", "/COM1: No such file or directory. ")
         e2e.check_not_spinning(s)
         s.link_com(1, device)
         if skipped:
@@ -60,11 +62,11 @@ def test_ports_that_cannot_be_opened(binary):
         else:
             holder = os.open(device, os.O_RDWR | os.O_NOCTTY | os.O_NONBLOCK)
             fcntl.ioctl(holder, termios.TIOCEXCL)
-            fails("a", "a device in use")
+            fails("a", "a device in use", "Device or resource busy. Another program holds it")
             fcntl.ioctl(holder, termios.TIOCNXCL)  # as the holder gives the port up
             os.close(holder)
             os.chmod(device, 0)
-            fails("a", "a forbidden device")
+            fails("a", "a forbidden device", "sudo usermod -aG dialout \"$USER\"  and log in again")
             os.chmod(device, 0o600)
         s.key("a")
         e2e.wait_open(s, device)

@@ -300,6 +300,7 @@ class Session:
     def stop_program(self):
         if self.process is not None:
             self._stop(self.process)
+            remove_serial_locks(self.process.pid)
             self.process = None
         if self.log:
             self.log.close()
@@ -326,6 +327,30 @@ class Session:
             except subprocess.TimeoutExpired:
                 process.kill()
                 process.wait(5)
+
+
+# Where the serial port library leaves its lock files (LCK..ttyUSB0, LCK..pts_3).
+SERIAL_LOCK_FOLDERS = ("/var/lock", "/etc/locks", "/var/spool/locks", "/var/spool/uucp", "/tmp",
+                       "/var/tmp", "/var/lock/lockdev", "/run/lock")
+
+
+def remove_serial_locks(pid):
+    """Removes the serial lock files of a program that a signal ended before it
+    could close its port (the lock file's first word is its process id)."""
+    for folder in SERIAL_LOCK_FOLDERS:
+        try:
+            names = [n for n in os.listdir(folder) if n.startswith("LCK..")]
+        except OSError:
+            continue
+        for name in names:
+            path = os.path.join(folder, name)
+            try:
+                with open(path, "rb") as f:
+                    owner = f.read(64).split()[:1]
+                if owner == [str(pid).encode()]:
+                    os.remove(path)
+            except OSError:
+                pass
 
 
 # --- what the tests read back from the screen and the process ---------------

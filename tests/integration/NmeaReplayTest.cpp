@@ -5,6 +5,7 @@
 
 #include "platform/QtSerialPort.h"
 #include "platform/SettingsFolder.h"
+#include "platform/SysfsSerialDevices.h"
 #include "support/Fakes.h"
 #include "support/NmeaCaptures.h"
 
@@ -30,7 +31,8 @@ struct WindowOnPty {
     QTemporaryDir config;
     QByteArray savedConfig = qgetenv("XDG_CONFIG_HOME");
     int master = -1;
-    QtSerialPort serial;
+    SysfsSerialDevices devices{DevicePlaces{(config.path() + "/Vectrin").toStdString()}};
+    QtSerialPort serial{devices};
     FakeClock clock;
     FakeTimer timer1, timerMouseDown;
     RecordingSurface surface;

@@ -8,7 +8,9 @@
 #include "platform/RasterSurface.h"
 #include "platform/ReplayPorts.h"
 #include "platform/SettingsFolder.h"
+#include "platform/SysfsSerialDevices.h"
 #include "settings/Program.h"
+#include "support/FakeSerialDevices.h"
 #include "support/Fakes.h"
 
 #include <QElapsedTimer>
@@ -46,6 +48,7 @@ constexpr int SPACING_MS = 150;
 struct ProgramOn {
     RasterSurface surface{96, 640, 480};
     FakeColourPicker picker;
+    FakeSerialDevices devices;
     Program program;
     explicit ProgramOn(PortSet& ports)
         : program(ProgramPorts{surface,
@@ -55,7 +58,8 @@ struct ProgramOn {
                                ports.timerMouseDown(),
                                picker,
                                settingsFolder(),
-                               {}}) {
+                               {},
+                               devices}) {
         program.start();
         program.resize();
     }
@@ -81,7 +85,8 @@ TEST(SessionReplay, ReplayAtTenTimesEndsWithTheHistogramOfTheRecordedRun) {
 
     decltype(form_VECTRIN::BRG_HIST) recorded{};
     {
-        LivePorts live(sessionsFolder(), bearingLogFile());
+        const SysfsSerialDevices devices(DevicePlaces{settingsFolder()});
+        LivePorts live(devices, sessionsFolder(), bearingLogFile());
         ProgramOn run(live);
         run.f().MSComm1.setPortNumber(6);
         run.program.click("CmdButton_TEST"); // DF data from the port, test mode off

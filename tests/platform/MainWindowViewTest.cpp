@@ -3,6 +3,7 @@
 #include "platform/QtColours.h"
 #include "platform/RasterSurface.h"
 #include "settings/Program.h"
+#include "support/FakeSerialDevices.h"
 #include "support/Fakes.h"
 
 #include <QApplication>
@@ -27,8 +28,9 @@ struct View : ::testing::Test {
     FakeClock clock;
     FakeTimer timer1, timerMouseDown;
     FakeColourPicker picker;
+    FakeSerialDevices devices;
     Program program{ProgramPorts{surface, serial, clock, timer1, timerMouseDown, picker,
-                                 folder.path().toStdString(), SystemColours{}}};
+                                 folder.path().toStdString(), SystemColours{}, devices}};
     std::unique_ptr<MainWindowView> view;
     int closed = 0;
 

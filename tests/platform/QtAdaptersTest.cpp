@@ -29,7 +29,10 @@ TEST(KeyCodes, KeysGiveTheVirtualKeyCodesOfTheKeyMap) {
         {Qt::Key_8, Qt::KeypadModifier, 80, 104},
         {Qt::Key_0, Qt::KeypadModifier, 90, 96},
         {Qt::Key_6, Qt::KeypadModifier | Qt::ControlModifier, 85, 102},
-        {Qt::Key_Up, Qt::KeypadModifier, 80, 38}, // keypad with Num Lock off
+        {Qt::Key_Up, Qt::KeypadModifier, 80, 38},                      // keypad with Num Lock off
+        {Qt::Key_Up, Qt::KeypadModifier | Qt::ShiftModifier, 80, 104}, // Shift, Num Lock on
+        {Qt::Key_Left, Qt::KeypadModifier | Qt::ShiftModifier, 83, 100},
+        {Qt::Key_Left, Qt::ShiftModifier, 113, 37}, // the arrow key beside the keypad
         {Qt::Key_Shift, Qt::ShiftModifier, 50, 16},
         {Qt::Key_F2, Qt::NoModifier, 68, 113}, // its low byte would be the 1 key's code
         {Qt::Key_Menu, Qt::NoModifier, 135, 0},

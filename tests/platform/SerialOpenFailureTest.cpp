@@ -26,6 +26,8 @@ TEST(SerialOpenFailure, EachCauseHasItsOwnShortReason) {
         {QSerialPort::PermissionError, "Device or resource busy", "COM1: IN USE"},
         {QSerialPort::OpenError, "Device is already open", "COM1: IN USE"},
         {QSerialPort::UnsupportedOperationError, "Unsupported operation", "COM1: FAILED"},
+        {QSerialPort::UnsupportedOperationError, "Inappropriate ioctl for device",
+         "COM1: NOT A PORT"},
     };
     for (const auto& [error, detail, text] : rows)
         EXPECT_EQ(openFailureText(1, error, detail), text) << detail;
@@ -51,7 +53,8 @@ TEST(SerialOpenFailure, EveryReasonFitsTheCommunicationsLabel) {
     const QMetaEnum errors = QMetaEnum::fromType<QSerialPort::SerialPortError>();
     for (int port = 1; port <= 8; ++port)
         for (int i = 0; i < errors.keyCount(); ++i)
-            for (const char* detail : {"", "Permission denied while locking the device"}) {
+            for (const char* detail : {"", "Permission denied while locking the device",
+                                       "Inappropriate ioctl for device"}) {
                 const auto error = static_cast<QSerialPort::SerialPortError>(errors.value(i));
                 EXPECT_TRUE(fits(openFailureText(port, error, detail)))
                     << openFailureText(port, error, detail);

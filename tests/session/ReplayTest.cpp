@@ -62,7 +62,7 @@ TEST(Replay, ADamagedSessionPlaysUpToTheDamageAndSaysWhere) {
     EXPECT_EQ(rig.timeline.nextEvent(), 5050); // the timers go on
 }
 
-TEST(Replay, EnablingARunningTimerLeavesItsCountAlone) {
+TEST(Replay, TimersKeepTheirCountWhenEnabledAgainAndTickNoFasterThanTheFinest) {
     ReplayTimeline timeline;
     ReplayTimer timer(timeline);
     int ticks = 0;
@@ -71,6 +71,7 @@ TEST(Replay, EnablingARunningTimerLeavesItsCountAlone) {
     timer.setEnabled(true);
     timeline.advanceTo(30);
     timer.setEnabled(true);
+    timer.setInterval(50);
     EXPECT_EQ(timeline.nextEvent(), 50);
     timeline.runNext();
     timeline.advanceTo(1000); // never past the next tick
@@ -79,6 +80,12 @@ TEST(Replay, EnablingARunningTimerLeavesItsCountAlone) {
     timer.setEnabled(true);
     EXPECT_EQ(timeline.nextEvent(), 150);
     EXPECT_EQ(ticks, 1);
+
+    ReplayTimer repeat(timeline, 17); // the auto-repeat asks for 1 ms
+    repeat.setInterval(1);
+    repeat.setEnabled(true);
+    timer.setEnabled(false);
+    EXPECT_EQ(timeline.nextEvent(), 117);
 }
 
 } // namespace

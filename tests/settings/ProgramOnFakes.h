@@ -2,6 +2,7 @@
 #pragma once
 
 #include "settings/Program.h"
+#include "support/FakeSerialDevices.h"
 #include "support/Fakes.h"
 
 #include <algorithm>
@@ -14,7 +15,7 @@ inline constexpr SystemColours TEST_SYSTEM_COLOURS{0xF0F0F0, 0xA0A0A0};
 template <typename TimerKind> struct ProgramOn {
     explicit ProgramOn(const std::string& settingsFolder)
         : program{ProgramPorts{surface, serial, clock, timer1, timerMouseDown, picker,
-                               settingsFolder, TEST_SYSTEM_COLOURS}} {}
+                               settingsFolder, TEST_SYSTEM_COLOURS, devices}} {}
 
     FakeSerialPort serial;
     FakeClock clock;
@@ -22,6 +23,7 @@ template <typename TimerKind> struct ProgramOn {
     TimerKind timerMouseDown;
     RecordingSurface surface;
     FakeColourPicker picker;
+    FakeSerialDevices devices;
     Program program;
     form_VECTRIN& f = program.main();
     Form_OPTIONS& o = program.options();

@@ -28,7 +28,7 @@ public:
     void setSettings(const std::string& text) override { settings = text; }
     bool isOpen() const override { return open_; }
     void open() override {
-        if (failOpen) throw SerialPortError(failReason);
+        if (failOpen) throw SerialPortError(failReason, failWhole);
         open_ = true;
         ++opens;
     }
@@ -45,6 +45,7 @@ public:
     std::string settings = "4800,n,8,1";
     bool failOpen = false;
     std::string failReason = "COM1: NOT FOUND";
+    std::string failWhole; // the whole reason; empty: the short one
     int opens = 0;
 
 private:

@@ -1,0 +1,81 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What a screen reader is told: names in words that follow the captions, a
+// description for every control, and the polar display as a sentence.
+
+#include "display/PolarReadout.h"
+#include "settings/ColourPresets.h"
+#include "settings/Form_OPTIONS.h"
+#include "settings/OptionsAccessibleText.h"
+#include "support/FakeSerialDevices.h"
+#include "support/TestRig.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+Control control(const char* name, const char* caption) {
+    Control c;
+    c.name = name;
+    c.caption = caption;
+    return c;
+}
+
+TEST(AccessibleText, NamesFollowTheCaptionsInWords) {
+    const struct {
+        bool options;
+        const char* control;
+        const char* caption;
+        const char* name;
+    } cases[] = {
+        {false, "CmdButton_ACQUIRE", "A:ACQUIRE  ( OFF )", "Acquisition off"},
+        {false, "CmdButton_VAR", "V:VAR           ON", "Magnetic variation display on"},
+        {false, "Label_HDG", "GPS 123 MAG", "Heading GPS 123 degrees magnetic"},
+        {false, "Label_COMM", "COM1: NOT FOUND", "Serial port COM 1: not found"},
+        {false, "Label_SOURCE", "SOURCE : MEM3", "Bearing source memory 3"},
+        {false, "Label_LAST_BRG", "LAST BRG : 007", "Last bearing 7 degrees"},
+        {false, "Label_RANGE", "RANGE  120 BRGS", "Range 120 bearings"},
+        {false, "Label_CREDIT_NAME", "  A. Maker ", "A. Maker"},
+        {true, "CmdButton_TIME", "@  5 SEC", "Decay interval 5 seconds"},
+        {true, "Label_HEADING_CORRECTION", "179 EAST", "Magnetic variation 179 degrees east"},
+        {true, "cmdbutton_LEGEND_TEXT_COLOR", "LEGEND TEXT", "Colour of the legend text"},
+    };
+    for (const auto& c : cases) {
+        const Control shown = control(c.control, c.caption);
+        EXPECT_EQ((c.options ? optionsDialogText(shown) : mainWindowText(shown)).name, c.name);
+    }
+    Control swatch = control("Picture_RANGE_RINGS_COLOR", "");
+    swatch.backColour = 0x0000C0;
+    EXPECT_EQ(optionsDialogText(swatch).name, "Range rings colour: red 192, green 0, blue 0");
+}
+
+TEST(AccessibleText, EveryControlOfBothWindowsHasANameAndADescription) {
+    TestRig rig;
+    ColourPresets presets;
+    FakeColourPicker picker;
+    FakeSerialDevices devices;
+    Form_OPTIONS options(rig.f, presets, picker, SystemColours{}, devices);
+    for (const Control* c : rig.f.all()) {
+        const AccessibleText text = mainWindowText(*c);
+        EXPECT_FALSE(text.name.empty() || text.description.empty()) << c->name;
+    }
+    for (const Control* c : options.controls()) {
+        const AccessibleText text = optionsDialogText(*c);
+        EXPECT_FALSE(text.name.empty() || text.description.empty()) << c->name;
+    }
+}
+
+TEST(PolarReadout, TellsTheFirstPeakOfTheSectorSumTheCursorAndTheHeading) {
+    TestRig rig;
+    rig.f.Label_CURSOR.caption = "CURSOR 045 TRU";
+    rig.f.Label_HDG.caption = "MAN 010 TRU";
+    EXPECT_EQ(polarReadout(rig.f),
+              "No bearings, cursor 45 degrees true, heading manual 10 degrees true");
+    rig.f.BRG_SUM[7] = 2;
+    rig.f.BRG_SUM[360] = 3;
+    rig.f.BRG_SUM[12] = 3;
+    EXPECT_EQ(
+        polarReadout(rig.f),
+        "Peak bearing 12 degrees true, cursor 45 degrees true, heading manual 10 degrees true");
+}
+
+} // namespace

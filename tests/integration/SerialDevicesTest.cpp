@@ -1,0 +1,134 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The device list and the COMn links on the real file system: pseudo-terminals
+// behind links, and a sysfs tree of the test's own making.
+
+#include "integration/PtyPair.h"
+#include "platform/SysfsSerialDevices.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Tree {
+    QTemporaryDir temporary;
+    fs::path root = temporary.path().toStdString();
+    DevicePlaces places{(root / "config").string(), (root / "dev").string(),
+                        (root / "dev/serial/by-id").string(), (root / "sys/class/tty").string(),
+                        "/sys/dev/char"};
+
+    void write(const fs::path& file, const std::string& text) {
+        fs::create_directories(file.parent_path());
+        std::ofstream(file) << text << '\n';
+    }
+    void link(const fs::path& at, const fs::path& to) {
+        fs::create_directories(at.parent_path());
+        fs::create_symlink(to, at);
+    }
+    // A terminal of the kernel whose device lies at `device` below sys/devices.
+    void terminal(const std::string& name, const std::string& device) {
+        fs::create_directories(root / "sys/devices" / device);
+        link(root / "sys/class/tty" / name / "device", root / "sys/devices" / device);
+    }
+};
+
+TEST(DevicePaths, EachPathLeadsToASerialDeviceOrSaysWhyNot) {
+    Tree t;
+    Pty pty;
+    const fs::path r = t.root;
+    t.link(r / "DF adapter ü", pty.slave);
+    t.link(r / "twice", r / "DF adapter ü");
+    t.write(r / "plain", "text");
+    t.link(r / "dangling", r / "gone");
+    t.link(r / "via dangling", r / "dangling");
+    t.link(r / "loop", r / "loop");
+    const struct {
+        fs::path path;
+        std::string device;
+        std::string problem;
+        bool missing;
+    } rows[] = {
+        {pty.slave, pty.slave, "", false},
+        {r / "DF adapter ü", pty.slave, "", false},
+        {r / "twice", pty.slave, "", false},
+        {r, r, "a folder, not a serial device", false},
+        {r / "plain", r / "plain", "a plain file, not a serial device", false},
+        {"/dev/null", "/dev/null", "not a serial device", false},
+        {r / "dangling", "", "No such file or directory", true},
+        {r / "via dangling", "", "leads to " + (r / "gone").string() + ", which is not there",
+         true},
+        {r / "missing", "", "No such file or directory", true},
+        {r / "loop", "", "Too many levels of symbolic links", false},
+    };
+    for (const auto& row : rows) {
+        const DeviceTarget target = inspectDevicePath(row.path, t.places.devChar);
+        EXPECT_EQ(target.device, row.device) << row.path;
+        EXPECT_EQ(target.problem, row.problem) << row.path;
+        EXPECT_EQ(target.missing, row.missing) << row.path;
+    }
+}
+
+TEST(SysfsSerialDevices, ListsTheTerminalsWithADeviceAndNamesUsbAdaptersStably) {
+    Tree t;
+    Pty usb, builtIn;
+    t.terminal("ttyUSB0", "usb1/1-1/1-1:1.0/ttyUSB0");
+    for (const auto& [file, text] : {std::pair{"idVendor", "0403"},
+                                     {"idProduct", "6001"},
+                                     {"product", "FT232R USB UART"},
+                                     {"serial", "A10K1"}})
+        t.write(t.root / "sys/devices/usb1/1-1" / file, text);
+    t.terminal("ttyACM0", "usb1/1-2/1-2:1.0"); // no node in dev: unplugged while listed
+    t.write(t.root / "sys/devices/usb1/1-2/idVendor", "1546");
+    t.terminal("ttyS0", "pnp/ttyS0");
+    t.write(t.root / "sys/class/tty/ttyS0/type", "0"); // no UART answers
+    t.terminal("ttyS1", "pnp/ttyS1");
+    t.write(t.root / "sys/class/tty/ttyS1/type", "4");
+    fs::create_directories(t.root / "sys/class/tty/tty5"); // a virtual console
+    t.link(t.root / "dev/ttyUSB0", usb.slave);
+    t.link(t.root / "dev/ttyS1", builtIn.slave);
+    t.link(t.root / "dev/ttyS0", builtIn.slave);
+    const std::string stable = t.places.byId + "/usb-FTDI_FT232R_USB_UART_A10K1-if00-port0";
+    t.link(stable, "../../ttyUSB0");
+
+    const SysfsSerialDevices devices(t.places);
+    const std::vector<SerialDevice> expected{
+        {stable, t.places.dev + "/ttyUSB0", "FT232R USB UART", "A10K1", "0403:6001"},
+        {t.places.dev + "/ttyS1", t.places.dev + "/ttyS1", "", "", ""}};
+    EXPECT_EQ(devices.present(), expected);
+    EXPECT_EQ(devices.stableName(usb.slave), stable);
+    EXPECT_EQ(devices.stableName(builtIn.slave), "");
+}
+
+TEST(SysfsSerialDevices, ComLinksAreMadeWholeAndPortsWithoutOneAreTheBuiltInPorts) {
+    Tree t;
+    Pty pty;
+    SysfsSerialDevices devices(t.places);
+    DeviceTarget com3 = devices.port(3);
+    EXPECT_FALSE(com3.linked);
+    EXPECT_EQ(com3.path, t.places.dev + "/ttyS2");
+    EXPECT_EQ(com3.link, t.places.settingsFolder + "/COM3");
+
+    const std::string odd = (t.root / "a path with blanks ü").string();
+    t.link(odd, pty.slave);
+    EXPECT_EQ(devices.link(3, "/dev/ttyUSB0"), "") << "the settings folder is made";
+    EXPECT_EQ(devices.link(3, odd), "") << "and the link replaced";
+    com3 = devices.port(3);
+    EXPECT_TRUE(com3.linked);
+    EXPECT_EQ(com3.path, odd);
+    EXPECT_EQ(com3.device, pty.slave);
+    EXPECT_EQ(std::distance(fs::directory_iterator(t.places.settingsFolder), {}), 1)
+        << "nothing left beside the link";
+
+    fs::create_directories(t.places.settingsFolder + "/COM4");
+    EXPECT_NE(devices.link(4, odd).find("COM4"), std::string::npos);
+    EXPECT_TRUE(fs::is_directory(t.places.settingsFolder + "/COM4"));
+}
+
+} // namespace
