@@ -105,18 +105,19 @@ struct Timers : OnWindow {
 TEST_F(Timers, SerialWatchWarnsAfterMoreThanFiveSecondsOfSilence) {
     for (const Integer state : {Integer{0}, Integer{1}, Integer{2}}) {
         SCOPED_TRACE(state);
+        const Long last = 36000 + 100 * state; // the clock only goes forward
         f.SHOW_HIDE = state;
         f.COM_TIMEOUT_TIMER = true;
-        f.LAST_COM_TIME = 36000;
+        f.LAST_COM_TIME = last;
         f.Frame_TOP_LEFT.visible = false;
-        at(36005.0);
+        at(last + 5.0);
         EXPECT_EQ((std::pair{f.Label_COM_TIMEOUT.visible, f.Frame_TOP_LEFT.visible}),
                   (std::pair{false, state < 2}));
-        at(36005.05);
+        at(last + 5.05);
         EXPECT_EQ((std::pair{f.Label_COM_TIMEOUT.visible, f.Frame_TOP_LEFT.visible}),
                   (std::pair{true, false}));
         rig.serial.deliver("$GPGGA");
-        at(36005.1);
+        at(last + 5.1);
         EXPECT_EQ((std::pair{f.Label_COM_TIMEOUT.visible, f.Frame_TOP_LEFT.visible}),
                   (std::pair{false, state < 2}));
     }
@@ -175,22 +176,24 @@ TEST_F(Timers, DecayComesOnTheFirstCycleAtOrAfterItsInterval) {
 // heading, but only while the GPS watch runs and DF comes from the line.
 TEST_F(Timers, GpsWatchWarnsOnlyWhileAcquiringFromTheLine) {
     using Row = std::tuple<const char*, const char*, bool, double, bool>;
-    for (const auto& [acquire, test, watch, clock, warned] :
-         {Row{ACQUIRE_ON, TEST_ON, true, 39600, false},
-          Row{ACQUIRE_ON, TEST_OFF, true, 36010, false},
-          Row{ACQUIRE_ON, TEST_OFF, true, 36010.05, true},
-          Row{ACQUIRE_OFF, TEST_OFF, true, 36100, false},
-          Row{ACQUIRE_ON, TEST_OFF, false, 36100, false}}) {
+    double base = 36000; // the clock only goes forward
+    for (const auto& [acquire, test, watch, silence, warned] :
+         {Row{ACQUIRE_ON, TEST_ON, true, 3600, false}, Row{ACQUIRE_ON, TEST_OFF, true, 10, false},
+          Row{ACQUIRE_ON, TEST_OFF, true, 10.05, true},
+          Row{ACQUIRE_OFF, TEST_OFF, true, 100, false},
+          Row{ACQUIRE_ON, TEST_OFF, false, 100, false}}) {
+        base += 5000;
         f.CmdButton_ACQUIRE.caption = acquire;
         f.CmdButton_TEST.caption = test;
         f.GPS_TIMER = watch;
-        f.GPS_TIME = 36000;
+        at(base);
+        f.GPS_TIME = static_cast<Long>(base);
         f.Frame_GPS_FAIL.visible = false;
         f.Frame_GPS_SPEED.visible = true;
-        at(clock);
+        at(base + silence);
         EXPECT_EQ((std::pair{f.Frame_GPS_FAIL.visible, f.Frame_GPS_SPEED.visible}),
                   (std::pair{warned, !warned}))
-            << acquire << test << watch << clock;
+            << acquire << test << watch << silence;
     }
 }
 

@@ -57,7 +57,6 @@ TEST(OptionsControls, EveryControlHasItsDesignCaptionTagAndPlace) {
         {"CmdButton_CANCEL", COLORS, 2280, 3600, 855, 375, "CANCEL", "", false}};
     ProgramRig rig;
     const auto controls = rig.o.controls();
-    ASSERT_EQ(controls.size(), std::size(rows));
     for (const Row& row : rows) {
         const auto c = std::ranges::find(controls, row.name, &Control::name);
         ASSERT_NE(c, controls.end()) << row.name;
