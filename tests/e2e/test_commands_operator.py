@@ -46,15 +46,9 @@ def test_gps_df_keys_and_a_held_mouse_button(binary):
         pty.write("$GPRMC,101530,A,4807.038,N,01131.000,E,012.4,090.0,060324,003.1,W*6A\r\n"
                   "$GPGSA,A,3,04,05,,09,12,,,24,,,,,2.5,1.3,2.1*39\r\n")
         e2e.wait_cursor(s, 270)
-        # Bearings dead ahead are true east, drawn straight up. Each message goes
-        # after a look at the screen, well past the 50 ms lock-out of the one before.
+        # Bearings dead ahead are true east, drawn straight up.
         polar = s.polar()
-
-        def spoke_up():
-            pty.write("%000")
-            return (image := s.grab()) and e2e.spoke_length(s, image, 0, polar) > 0.25 and image
-
-        image = e2e.wait_until(spoke_up, 30, "the spoke straight up", interval=0)
+        image = e2e.draw_spoke(s, pty, "%000", 0)
         for other in (45, 90, 135, 180, 225, 270, 315):
             e2e.check(e2e.spoke_length(s, image, other, polar) == 0, "a spoke at %d" % other)
 

@@ -394,6 +394,21 @@ def spoke_length(s, image, screen_angle, polar):
                 if near(image, s.polar_point(screen_angle, i / 100, polar), vectors)], default=0)
 
 
+def draw_spoke(s, pty, message, screen_angle):
+    """Sends a DF message after each look at the screen until its spoke shows
+    along the angle; returns that screen. A look outlasts the 50 ms lock-out of
+    the message before, and however many messages a busy machine lets through,
+    three at one degree already draw a spoke beyond a quarter of the radius."""
+    polar = s.polar()
+
+    def drawn():
+        pty.write(message)
+        image = s.grab()
+        return spoke_length(s, image, screen_angle, polar) > 0.25 and image
+
+    return wait_until(drawn, 30, "the spoke at %d degrees" % screen_angle, interval=0)
+
+
 def cursor_angle(s):
     """The whole screen angle along which the dotted cursor runs, or None."""
     polar, image, cursor = s.polar(), s.grab(), colour_of(DEFAULT_SCHEME[7])
