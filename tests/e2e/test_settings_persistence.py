@@ -46,20 +46,11 @@ def wait_for_background(s, background=DEFAULT_BACKGROUND):
     e2e.wait_until(shown, 30, "the display background %r" % (background,))
 
 
-def windows_titled(s, title):
-    """The ids of the visible windows with this title (xdotool fails when there are none)."""
-    try:
-        return [int(w) for w in s.x("xdotool", "search", "--onlyvisible", "--name",
-                                    "^%s$" % title).split()]
-    except e2e.E2EError:
-        return []
-
-
 def dialog(s):
     """Opens the options dialog with the O key; returns its window id."""
     s.focus()
     s.key("o")
-    return e2e.wait_until(lambda: windows_titled(s, "Vectrin Options"), 30, "the dialog")[0]
+    return int(e2e.wait_until(lambda: s.windows_titled("Vectrin Options"), 30, "the dialog")[0])
 
 
 def click_in_dialog(s, window, control, times=1):
@@ -75,12 +66,12 @@ def pick_colour(s, window, control, html, accept=True):
     """Clicks a colour button or swatch, types a colour into the picker by its
     HTML text and accepts it (Return) or cancels (Escape)."""
     click_in_dialog(s, window, control)
-    picker = e2e.wait_until(lambda: windows_titled(s, "Select Color"), 30, "the colour picker")[0]
+    picker = e2e.wait_until(lambda: s.windows_titled("Select Color"), 30, "the picker")[0]
     s.x("xdotool", "windowactivate", "--sync", str(picker))
     s.key("alt+h", "ctrl+a")
     s.x("xdotool", "type", "--delay", "30", html)
     s.key("Return" if accept else "Escape")
-    e2e.wait_until(lambda: not windows_titled(s, "Select Color"), 30, "the colour picker to close")
+    e2e.wait_until(lambda: not s.windows_titled("Select Color"), 30, "the colour picker to close")
 
 
 def quit_and_read(s):
@@ -123,7 +114,7 @@ def test_first_start_and_changes_through_the_dialog_survive_quit_and_restart(bin
 
         # The dialog's close box hides it like EXIT; O brings the same window back.
         s.close_window(window)
-        e2e.wait_until(lambda: not windows_titled(s, "Vectrin Options"), 30, "the dialog to hide")
+        e2e.wait_until(lambda: not s.windows_titled("Vectrin Options"), 30, "the dialog to hide")
         e2e.check(s.running() and dialog(s) == window, "the dialog after its close box")
         s.focus()
         s.key("t", "a")  # test mode off (opens COM2), then acquisition off

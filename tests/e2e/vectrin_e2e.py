@@ -202,15 +202,20 @@ class Session:
             if not self.running():
                 with open(self.log.name) as log:
                     raise E2EError("the program ended (%d): %s" % (self.process.poll(), log.read()))
-            try:  # xdotool fails while there is no such window
-                return self.x("xdotool", "search", "--onlyvisible", "--name", "^%s$" % TITLE)
-            except E2EError:
-                return None
+            return self.windows_titled(TITLE)
 
-        self.window = int(wait_until(window, timeout, "a window titled %r" % TITLE).split()[0])
+        self.window = int(wait_until(window, timeout, "a window titled %r" % TITLE)[0])
         wait_until(lambda: self.window_geometry()[2] > 0, timeout, "the window to be mapped")
         self.focus()
         return self.window
+
+    def windows_titled(self, title):
+        """The ids of the visible windows with this title; none while xdotool
+        fails (it does when a window vanishes while it looks at it)."""
+        try:
+            return self.x("xdotool", "search", "--onlyvisible", "--name", "^%s$" % title).split()
+        except E2EError:
+            return []
 
     def window_geometry(self):
         """(x, y, width, height) of the window's client area on the screen."""

@@ -42,6 +42,16 @@ inline std::string fileText(const std::filesystem::path& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+// The copies kept of replaced settings files in a folder, oldest first.
+inline std::vector<std::filesystem::path> keptCopies(const std::filesystem::path& folder) {
+    std::vector<std::filesystem::path> copies;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        if (entry.path().filename().string().starts_with("Vectrin.ini.replaced-"))
+            copies.push_back(entry.path());
+    std::ranges::sort(copies);
+    return copies;
+}
+
 // A temporary home of its own, removed afterwards, whose settings folder does
 // not exist until something makes it.
 struct SettingsHome {

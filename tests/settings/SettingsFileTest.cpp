@@ -5,6 +5,7 @@
 #include "ProgramRig.h"
 
 #include <csignal>
+#include <sstream>
 #include <sys/resource.h>
 
 namespace {
@@ -22,7 +23,8 @@ TEST(SettingsReader, SplitsAtCommasAndLineEndsAndRoundsHalfToEven) {
 // The file system stops the file growing past 100 bytes part way through the write.
 TEST(SettingsFile, AWriteThatFailsPartWayLeavesTheOldFileWholeAndNoTemporaryBehind) {
     SettingsHome home;
-    const SettingsFile file(home.folder);
+    std::ostringstream messages;
+    const SettingsFile file(home.folder, messages);
     ASSERT_TRUE(file.write("old\r\n"));
     std::signal(SIGXFSZ, SIG_IGN); // a write past the limit fails instead of ending the test
     rlimit saved{};
