@@ -2,8 +2,8 @@
 // Arbitrary serial text through the receive handler, its DF framing and DF_IN,
 // and the cycles that follow, with the heading from GPS or set by hand.
 //
-// Input: three set-up bytes (heading, sector width, switches), then chunks,
-// each a control byte followed by its text. The control byte's low six bits
+// Input: three set-up bytes (heading, sector width, switches), then up to 64
+// chunks, each a control byte followed by its text. The control byte's low six bits
 // are the text's length; bit 6 lets the 50 ms tick run after the chunk, bit 7
 // lets a command run a cycle directly (before the tick ends the lock-out).
 
@@ -106,8 +106,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     f.CENTERY = 3000;
     f.AZRADIUS = 2000;
 
+    // At most 64 chunks: a run stays short however many empty chunks the input holds.
     std::size_t at = 3;
-    while (at < size) {
+    for (int chunk = 0; chunk < 64 && at < size; ++chunk) {
         const std::uint8_t control = data[at++];
         const std::size_t length = std::min<std::size_t>(control & 0x3F, size - at);
         rig.serial.deliver(std::string(reinterpret_cast<const char*>(data + at), length));

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/RunDisplay.h"
 
+#include "app/FolderClaim.h"
+#include "app/OutsideEnds.h"
+
 #include "platform/DataFolder.h"
 #include "platform/LivePorts.h"
 #include "platform/MainWindowView.h"
@@ -24,8 +27,10 @@
 #include <memory>
 
 namespace {
+
 // The session to replay could not be read.
 constexpr int NO_SESSION = 1;
+
 } // namespace
 
 // Wires the Qt adapters to the program, starts it, opens the main window
@@ -41,7 +46,10 @@ int runDisplay(CommandLine& line) {
     for (const QString& png : QDir(":/icons").entryList())
         icon.addFile(":/icons/" + png);
     app.setWindowIcon(icon);
-    SysfsSerialDevices devices(DevicePlaces{settingsFolder()});
+    const std::string folder = settingsFolder();
+    FolderClaim claim(folder, !line.replay.empty());
+    if (const auto status = claim.handOver()) return *status;
+    SysfsSerialDevices devices(DevicePlaces{folder});
     std::unique_ptr<PortSet> ports;
     if (line.replay.empty())
         ports = std::make_unique<LivePorts>(devices, sessionsFolder(), bearingLogFile());
@@ -59,8 +67,7 @@ int runDisplay(CommandLine& line) {
     system.buttonShadow = fromQColor(palette.color(QPalette::Dark));
 
     Program program(ProgramPorts{surface, ports->serial(), ports->clock(), ports->timer1(),
-                                 ports->timerMouseDown(), picker, settingsFolder(), system,
-                                 devices});
+                                 ports->timerMouseDown(), picker, folder, system, devices});
     program.start();
     if (!program.startNotice().empty()) std::cerr << "vectrin: " << program.startNotice() << '\n';
 
@@ -71,6 +78,8 @@ int runDisplay(CommandLine& line) {
     OptionsDialogView options(program, &view, twipsPerPixel, afterEvent);
     view.addFollower([&options] { options.sync(); });
     view.setOnClosed([&app] { app.quit(); });
+    const OutsideEnds outsideEnds(app, program, view);
+    claim.answerCalls(view);
 
     view.applyWindowState(WindowState::Maximized);
     view.show();

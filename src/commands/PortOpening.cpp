@@ -5,6 +5,8 @@
 #include "core/SerialPort.h"
 #include "core/form_VECTRIN.h"
 
+#include <utility>
+
 namespace {
 
 // Acquisition as the ACQUIRE command leaves it when it switches off with the
@@ -18,11 +20,8 @@ void acquisitionLeftOff(form_VECTRIN& f) {
 }
 
 void showFailure(form_VECTRIN& f, const SerialPortError& failure) {
-    if (f.PORT_FAILURE_TEXT.empty() || f.Label_COMM.caption != f.PORT_FAILURE_TEXT)
-        f.PORT_LABEL_BEFORE_FAILURE = f.Label_COMM.caption;
-    f.PORT_FAILURE_TEXT = failure.what();
+    showPortFailure(f, failure.what());
     f.PORT_FAILURE_REASON = failure.whole();
-    f.Label_COMM.caption = f.PORT_FAILURE_TEXT;
 }
 
 void clearFailure(form_VECTRIN& f) {
@@ -35,6 +34,13 @@ void clearFailure(form_VECTRIN& f) {
 }
 
 } // namespace
+
+void showPortFailure(form_VECTRIN& f, std::string reason) {
+    if (f.PORT_FAILURE_TEXT.empty() || f.Label_COMM.caption != f.PORT_FAILURE_TEXT)
+        f.PORT_LABEL_BEFORE_FAILURE = f.Label_COMM.caption;
+    f.PORT_FAILURE_TEXT = reason;
+    f.Label_COMM.caption = std::move(reason);
+}
 
 void openSerialPort(form_VECTRIN& f) {
     try {

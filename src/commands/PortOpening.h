@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <string>
+
 struct form_VECTRIN;
 
 // Opens the serial port for DF input. When the port cannot be opened (missing,
@@ -11,3 +13,7 @@ struct form_VECTRIN;
 // Label_COMM shows the text it had before the failure, unless it was rewritten
 // in the meantime.
 void openSerialPort(form_VECTRIN& f);
+
+// Shows why the port cannot be opened in Label_COMM; the label's text before
+// it comes back once the port opens.
+void showPortFailure(form_VECTRIN& f, std::string reason);

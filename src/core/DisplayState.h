@@ -101,4 +101,7 @@ struct DisplayState {
     // The whole reason of the last failed open, for the options dialog; empty
     // once the port opens.
     std::string PORT_FAILURE_REASON;
+    // DF acquisition that the settings file asked for waits for its port to
+    // appear, until the operator chooses the source again.
+    bool DF_PORT_AWAITED = false;
 };

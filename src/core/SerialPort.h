@@ -45,4 +45,10 @@ public:
     // Throws SerialPortError with the reason when the port cannot be opened.
     virtual void open() = 0;
     virtual void close() = 0;
+
+    // While the port is closed, looks out for the device of its port number
+    // and calls `present` once, from the event loop, when the device is there.
+    // open(), close() and another call end the look-out; an empty function
+    // only ends it. A port without a device never calls.
+    virtual void awaitDevice(std::function<void()> present) = 0;
 };

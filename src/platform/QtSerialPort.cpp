@@ -44,6 +44,7 @@ QtSerialPort::QtSerialPort(const SysfsSerialDevices& devices) : devices_(devices
     });
     deviceWatch_.setInterval(DEVICE_WATCH_MS);
     QObject::connect(&deviceWatch_, &QTimer::timeout, [this] {
+        if (!open_) return reportPresence();
         if (!port_.isOpen()) return lookForDevice();
         checkHangUp();
         if (port_.isOpen()) keepLineSettings();
@@ -90,6 +91,7 @@ void QtSerialPort::setSettings(const std::string& settings) {
 }
 
 void QtSerialPort::open() {
+    onPresent_ = {};
     if (open_) return;
     stableName_.clear();
     try {
@@ -103,9 +105,33 @@ void QtSerialPort::open() {
 }
 
 void QtSerialPort::close() {
+    onPresent_ = {};
     open_ = false;
     deviceWatch_.stop();
     if (port_.isOpen()) port_.close();
+}
+
+void QtSerialPort::awaitDevice(std::function<void()> present) {
+    onPresent_ = std::move(present);
+    if (!open_ && onPresent_) deviceWatch_.start();
+}
+
+// The device is there and can be opened: it is closed again at once, and the
+// owner opens the port.
+void QtSerialPort::reportPresence() {
+    if (onPresent_) {
+        try {
+            openDevice(devices_.port(portNumber_), false);
+        } catch (const SerialPortError&) {
+            return; // not there, or not usable yet; the next look tries again
+        }
+        port_.close();
+    }
+    deviceWatch_.stop();
+    if (const auto present = std::exchange(onPresent_, {})) {
+        present();
+        if (afterNotification_) afterNotification_();
+    }
 }
 
 void QtSerialPort::openDevice(const DeviceTarget& target, bool explain) {

@@ -46,6 +46,8 @@ public:
     bool isOpen() const override { return open_; }
     void open() override;
     void close() override;
+    // Looks at the device's path twice a second while the port is closed.
+    void awaitDevice(std::function<void()> present) override;
 
     // Whether the device is gone and the port waits for it to come back.
     bool waitingForDevice() const { return open_ && !port_.isOpen(); }
@@ -59,6 +61,7 @@ private:
     void deviceLost();
     void lookForDevice();
     void checkHangUp();
+    void reportPresence();
     void keepLineSettings();
     void report(const std::string& text) const;
 
@@ -67,6 +70,7 @@ private:
     QTimer deviceWatch_;
     std::function<void()> onReceive_;
     std::function<void()> afterNotification_;
+    std::function<void()> onPresent_;
     int portNumber_ = 1;
     qint32 baudRate_ = 9600;
     bool open_ = false;

@@ -28,6 +28,8 @@ public:
     bool isOpen() const override { return open_; }
     void open() override;
     void close() override { open_ = false; }
+    // A replay has no device to wait for.
+    void awaitDevice(std::function<void()>) override {}
 
     bool ended() const { return ended_; }
     // The time of day when the recording began, seconds since midnight.

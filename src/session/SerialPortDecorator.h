@@ -22,6 +22,9 @@ public:
     bool isOpen() const override { return inner_.isOpen(); }
     void open() override { inner_.open(); }
     void close() override { inner_.close(); }
+    void awaitDevice(std::function<void()> present) override {
+        inner_.awaitDevice(std::move(present));
+    }
 
 protected:
     SerialPort& inner_;

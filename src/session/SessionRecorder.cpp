@@ -72,3 +72,7 @@ void SessionRecorder::close() {
 std::int64_t SessionRecorder::elapsed() const {
     return clock_.steadyMilliseconds() - openedAt_;
 }
+
+void SessionRecorder::awaitDevice(std::function<void()> present) {
+    port_.awaitDevice(std::move(present));
+}

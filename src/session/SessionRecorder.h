@@ -26,6 +26,7 @@ public:
     bool isOpen() const override;
     void open() override;
     void close() override;
+    void awaitDevice(std::function<void()> present) override;
 
 private:
     std::int64_t elapsed() const;

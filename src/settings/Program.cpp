@@ -3,6 +3,7 @@
 
 #include "commands/ButtonDispatch.h"
 #include "commands/KeyMap.h"
+#include "commands/PortWait.h"
 #include "display/FormResize.h"
 #include "settings/FirstStartPort.h"
 #include "settings/OptionsCommands.h"
@@ -17,7 +18,7 @@ Program::Program(const ProgramPorts& ports)
                                                      ports.timer1, ports.timerMouseDown},
                                      settings_),
       picker_(ports.picker), system_(ports.system), devices_(ports.devices),
-      file_(ports.settingsFolder) {
+      file_(ports.settingsFolder, ports.messages) {
     ports.timerMouseDown.setTickHandler([this] { Timer_MOUSE_DOWN_Timer(main_); });
 }
 
@@ -39,6 +40,8 @@ void Program::activate() {
 }
 
 void Program::shutDown() {
+    if (shutDown_) return;
+    shutDown_ = true;
     if (!keepSettingsFile_)
         Form_Unload(options(), file_);
     else if (main_.MSComm1.isOpen())
@@ -62,6 +65,8 @@ void Program::click(const std::string& button) {
         CmdButton_OPTIONS_Click(options());
         return;
     }
+    if (button == "CmdButton_ACQUIRE" || button == "CmdButton_TEST" || button == "CmdButton_RECALL")
+        stopAwaitingDfPort(main_);
     try {
         CmdButton_Click(main_, button);
     } catch (const SerialPortError&) {

@@ -8,6 +8,7 @@
 #include "settings/SerialDevices.h"
 #include "settings/SettingsFile.h"
 
+#include <iostream>
 #include <optional>
 #include <string>
 
@@ -21,7 +22,8 @@ struct ProgramPorts {
     ColourPicker& picker;
     std::string settingsFolder; // where the settings file lives
     SystemColours system;
-    SerialDevices& devices; // the serial devices present and the COMn links
+    SerialDevices& devices;             // the serial devices present and the COMn links
+    std::ostream& messages = std::cerr; // what the operator is told about the settings file
 };
 
 // The whole program as the platform sees it: the main window, the options
@@ -42,6 +44,7 @@ public:
     // The main window became the active window: the dialog exists from now on.
     void activate();
     // The main window is closing: the port is closed and the settings written.
+    // Only the first call does anything.
     void shutDown();
     // From now on shutting down leaves the settings file as it is (a replay).
     void keepSettingsFile() { keepSettingsFile_ = true; }
@@ -77,4 +80,5 @@ private:
     std::optional<Form_OPTIONS> options_;
     bool closeRequested_ = false;
     bool keepSettingsFile_ = false;
+    bool shutDown_ = false;
 };

@@ -19,10 +19,13 @@ bool isBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
+// How much of an item an error message shows.
+constexpr std::size_t ITEM_SHOWN = 20;
+
 template <typename Whole> Whole wholeNumber(const std::string& text) {
     const double value = roundHalfEven(leadingNumber(text));
     if (value < std::numeric_limits<Whole>::min() || value > std::numeric_limits<Whole>::max())
-        throw SettingsFileError("settings item out of range: " + text);
+        throw SettingsFileError("settings item out of range: " + text.substr(0, ITEM_SHOWN));
     return static_cast<Whole>(value);
 }
 

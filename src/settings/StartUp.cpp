@@ -2,6 +2,7 @@
 #include "settings/StartUp.h"
 
 #include "commands/AcquisitionCommands.h"
+#include "commands/PortOpening.h"
 #include "core/Captions.h"
 #include "core/Numbers.h"
 #include "core/form_VECTRIN.h"
@@ -12,9 +13,9 @@
 #include "settings/OptionsCommands.h"
 #include "settings/SettingsFile.h"
 #include "settings/SettingsFormat.h"
+#include "settings/SettingsLoad.h"
 
-#include <exception>
-#include <functional>
+#include <ostream>
 
 namespace {
 
@@ -32,21 +33,9 @@ void useGpsHeading(Form_OPTIONS& o) {
     f.Label_HDG.caption = "GPS " + lastChars(f.Label_HDG.caption, HDG_LABEL_TAIL);
 }
 
-// One pass over a settings text; false when it failed part way.
-bool loadPass(Form_OPTIONS& o, const std::function<std::string()>& text) {
-    try {
-        const std::string contents = text();
-        SettingsReader items(contents);
-        applySettings(o, items);
-        return true;
-    } catch (const std::exception&) {
-        return false;
-    }
-}
-
 } // namespace
 
-void applySettings(Form_OPTIONS& o, SettingsReader& items) {
+bool applySettings(Form_OPTIONS& o, SettingsReader& items) {
     form_VECTRIN& f = o.main;
     ColourPresets& p = o.presets;
     for (p.PRESET_SELECT = 1; p.PRESET_SELECT <= PRESETS; ++p.PRESET_SELECT)
@@ -56,26 +45,29 @@ void applySettings(Form_OPTIONS& o, SettingsReader& items) {
     f.MSComm1.setPortNumber(items.integer());
     o.BAUD_RATE = items.integer();
     if (items.item() == ACQUIRE_OFF) CmdButton_ACQUIRE_Click(f);
-    if (items.item() == TEST_OFF) CmdButton_TEST_Click(f);
+    bool portAwaited = false;
+    if (items.item() == TEST_OFF) {
+        try {
+            CmdButton_TEST_Click(f);
+        } catch (const SerialPortError&) {
+            portAwaited = true; // Label_COMM says why; the rest of the file still applies
+        }
+    }
     if (items.item() == "GPS") useGpsHeading(o);
     o.settings.HEADING_CORRECTION = items.integer();
     CmdButton_ERROR_UP_Click(o);
+    return portAwaited;
 }
 
-void Form_Load(Form_OPTIONS& o, const SettingsFile& file) {
+void Form_Load(Form_OPTIONS& o, SettingsFile& file) {
     form_VECTRIN& f = o.main;
     f.COPYRIGHT = 0;
-    const auto fromFile = [&file] { return file.read(); };
-    if (!loadPass(o, fromFile)) {
-        const std::string defaults = settingsText(defaultSettings());
-        file.keepBeforeReplacing();
-        if (!file.write(defaults) || !loadPass(o, fromFile))
-            loadPass(o, [&defaults] { return defaults; });
-    }
+    loadSettings(o, file);
 
     showPortNumber(o, f.MSComm1.portNumber());
     setBaudRate(o, o.BAUD_RATE);
     showComm(o);
+    if (f.DF_PORT_AWAITED) showPortFailure(f, f.PORT_FAILURE_TEXT);
 
     for (int k = 1; k <= SLOTS; ++k)
         o.settings.colours[k - 1] = static_cast<Colour>(o.presets.at(1, k));
@@ -88,8 +80,9 @@ SettingsRecord settingsOf(Form_OPTIONS& o) {
     record.colours = o.presets.COLOR_PRESETS;
     record.port = f.MSComm1.portNumber();
     record.baudRate = o.BAUD_RATE;
-    record.acquireCaption = f.CmdButton_ACQUIRE.caption;
-    record.testCaption = f.CmdButton_TEST.caption;
+    // Acquisition that waits for its port is written as the file asked for it.
+    record.acquireCaption = f.DF_PORT_AWAITED ? ACQUIRE_ON : f.CmdButton_ACQUIRE.caption;
+    record.testCaption = f.DF_PORT_AWAITED ? TEST_OFF : f.CmdButton_TEST.caption;
     record.headingSource = o.settings.headingSource;
     record.variationMinusOne = o.settings.HEADING_CORRECTION - 1;
     return record;
@@ -100,5 +93,7 @@ void Form_Unload(Form_OPTIONS& o, const SettingsFile& file) {
     if (f.MSComm1.isOpen()) f.MSComm1.close();
     for (int k = 1; k <= SLOTS; ++k)
         o.presets.at(1, k) = static_cast<Long>(o.settings.colours[k - 1]);
-    file.write(settingsText(settingsOf(o)));
+    if (file.saving() && !file.write(settingsText(settingsOf(o))))
+        file.messages() << "vectrin: cannot save the settings to " << file.path().string() << " ("
+                        << file.failure() << ")\n";
 }

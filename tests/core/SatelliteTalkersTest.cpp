@@ -6,53 +6,40 @@
 
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace {
 
-const std::string FOLLOWING =
-    "\r\n$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*47\r\n";
-
-std::string rmc(const std::string& talker, const std::string& course) {
-    return "$" + talker + "RMC,123519,A,4807.038,N,01131.000,E,012.4," + course +
-           ",230394,003.1,W*6A" + FOLLOWING;
+std::string sentence(const std::string& id, int course) {
+    const std::string fields = id.ends_with("RMC") ? ",1,A,4807.038,N,01131.000,E,12.4," +
+                                                         std::to_string(course) + ",230394,,*6A"
+                                                   : "," + std::to_string(course) + ",T,,M,9,N";
+    return "$" + id + fields +
+           "\r\n$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M\r\n";
 }
 
-std::string vtg(const std::string& talker, const std::string& course) {
-    return "$" + talker + "VTG," + course + ",T,,M,9.0,N,10.4,K,A*19" + FOLLOWING;
-}
-
-// Which sentence gives the heading (from 200) when talkers mix: VTG of any
-// satellite talker before RMC of any, then the first of that kind in the
-// buffer; instruments and unknown talkers count for nothing.
-TEST(SatelliteTalkers, TheFirstSentenceOfThePreferredKindFromAnySatelliteTalkerGivesTheHeading) {
-    const std::pair<std::string, int> cases[] = {
-        {rmc("GN", "011.0"), 11},
-        {rmc("GL", "012.0"), 12},
-        {rmc("GA", "013.0"), 13},
-        {rmc("GB", "014.0"), 14},
-        {rmc("BD", "015.0"), 15},
-        {rmc("GQ", "016.0"), 16},
-        {rmc("GI", "017.0"), 17},
-        {vtg("GN", "018.0"), 18},
-        {rmc("IN", "021.0"), 200},
-        {vtg("II", "022.0"), 200},
-        {rmc("PQ", "023.0"), 200},
-        {rmc("gp", "024.0"), 200},
-        {rmc("GN", "031.0") + vtg("GP", "032.0"), 32},
-        {rmc("GP", "033.0") + rmc("GN", "034.0"), 33},
-        {vtg("GA", "035.0") + vtg("GP", "036.0"), 35},
-        {vtg("IN", "037.0") + rmc("GN", "038.0"), 38},
-        {rmc("GP", "039.0") + "$GNVTG,040.0,T,,M,9.0,N", 200},
-        {rmc("GN", "042.0") + rmc("GP", "043.0"), 42},
-        {"$G" + rmc("GN", "041.0"), 41}};
+// The heading (from 200) a buffer gives: RMC or VTG of every satellite talker
+// and no other; VTG of any talker before RMC of any, then the first of that
+// kind in the buffer.
+TEST(SatelliteTalkers, TheFirstSentenceOfThePreferredKindFromAnySatelliteTalkerCounts) {
+    std::vector<std::pair<std::string, int>> cases;
+    for (const char* talker : {"GN", "GL", "GA", "GB", "BD", "GQ", "GI"})
+        cases.push_back({sentence(std::string(talker) + "RMC", 11), 11});
+    for (const char* talker : {"IN", "II", "PQ", "gp"})
+        cases.push_back({sentence(std::string(talker) + "RMC", 12), 200});
+    cases.insert(cases.end(), {{sentence("GNVTG", 18), 18},
+                               {sentence("GNRMC", 31) + sentence("GPVTG", 32), 32},
+                               {sentence("GNRMC", 42) + sentence("GPRMC", 43), 42},
+                               {sentence("GAVTG", 35) + sentence("GPVTG", 36), 35},
+                               {sentence("INVTG", 37) + sentence("GNRMC", 38), 38},
+                               {"$G" + sentence("GNRMC", 41), 41}});
     for (const auto& [buffer, heading] : cases) {
-        SCOPED_TRACE(buffer);
         TestRig rig;
         rig.settings.headingSource = "GPS";
         rig.f.HEADING = 200;
         rig.f.GPS_BUFFER = buffer;
         COMPASS(rig.f);
-        EXPECT_EQ(rig.f.HEADING, heading);
+        EXPECT_EQ(rig.f.HEADING, heading) << buffer;
     }
 }
 

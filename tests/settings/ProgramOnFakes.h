@@ -6,6 +6,7 @@
 #include "support/Fakes.h"
 
 #include <algorithm>
+#include <sstream>
 #include <string>
 
 inline constexpr SystemColours TEST_SYSTEM_COLOURS{0xF0F0F0, 0xA0A0A0};
@@ -15,8 +16,9 @@ inline constexpr SystemColours TEST_SYSTEM_COLOURS{0xF0F0F0, 0xA0A0A0};
 template <typename TimerKind> struct ProgramOn {
     explicit ProgramOn(const std::string& settingsFolder)
         : program{ProgramPorts{surface, serial, clock, timer1, timerMouseDown, picker,
-                               settingsFolder, TEST_SYSTEM_COLOURS, devices}} {}
+                               settingsFolder, TEST_SYSTEM_COLOURS, devices, messages}} {}
 
+    std::ostringstream messages; // what the program says on standard error
     FakeSerialPort serial;
     FakeClock clock;
     TimerKind timer1;

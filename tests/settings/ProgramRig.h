@@ -2,21 +2,17 @@
 #pragma once
 
 #include "ProgramOnFakes.h"
+#include "support/TestRig.h"
 
-#include <gtest/gtest.h>
-
-#include <array>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <numeric>
 #include <stdlib.h>
-#include <string>
-#include <vector>
 
 // The default colours in slot order, and the items of the default settings
-// file: the colours in decimal five times, port 1, 4800 baud, acquisition and test
-// mode on, the manual heading and the variation 0 stored as -1.
+// file: the colours in decimal five times, port 1, 4800 baud, acquisition and
+// test mode on, the manual heading and the variation 0 stored as -1.
 inline constexpr std::array<Colour, 8> DOCUMENTED_DEFAULTS{0x557B78, 0x6F9B98, 0x9BCEDF, 0x009100,
                                                            0xC7C7C7, 0x4080FF, 0xFFFFFF, 0x6FFFFF};
 inline const std::vector<std::string> DEFAULT_ITEMS = [] {
@@ -44,6 +40,16 @@ inline std::string fileText(const std::filesystem::path& path) {
     if (!std::filesystem::is_regular_file(path)) return {};
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The copies kept of replaced settings files in a folder, oldest first.
+inline std::vector<std::filesystem::path> keptCopies(const std::filesystem::path& folder) {
+    std::vector<std::filesystem::path> copies;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        if (entry.path().filename().string().starts_with("Vectrin.ini.replaced-"))
+            copies.push_back(entry.path());
+    std::ranges::sort(copies);
+    return copies;
 }
 
 // A temporary home of its own, removed afterwards, whose settings folder does

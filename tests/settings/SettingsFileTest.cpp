@@ -4,9 +4,8 @@
 
 #include "ProgramRig.h"
 
-#include <gtest/gtest.h>
-
 #include <csignal>
+#include <sstream>
 #include <sys/resource.h>
 
 namespace {
@@ -24,7 +23,8 @@ TEST(SettingsReader, SplitsAtCommasAndLineEndsAndRoundsHalfToEven) {
 // The file system stops the file growing past 100 bytes part way through the write.
 TEST(SettingsFile, AWriteThatFailsPartWayLeavesTheOldFileWholeAndNoTemporaryBehind) {
     SettingsHome home;
-    const SettingsFile file(home.folder);
+    std::ostringstream messages;
+    const SettingsFile file(home.folder, messages);
     ASSERT_TRUE(file.write("old\r\n"));
     std::signal(SIGXFSZ, SIG_IGN); // a write past the limit fails instead of ending the test
     rlimit saved{};

@@ -28,11 +28,21 @@ public:
     void setSettings(const std::string& text) override { settings = text; }
     bool isOpen() const override { return open_; }
     void open() override {
+        awaited = {};
         if (failOpen) throw SerialPortError(failReason, failWhole);
         open_ = true;
         ++opens;
     }
-    void close() override { open_ = false; }
+    void close() override {
+        awaited = {};
+        open_ = false;
+    }
+    void awaitDevice(std::function<void()> present) override { awaited = std::move(present); }
+
+    // The device of the port is there: the port says so if it was asked to.
+    void deviceAppears() {
+        if (auto present = std::exchange(awaited, {})) present();
+    }
 
     // Text arrives on the line: the port notifies its owner.
     void deliver(const std::string& text) {
@@ -47,6 +57,7 @@ public:
     std::string failReason = "COM1: NOT FOUND";
     std::string failWhole; // the whole reason; empty: the short one
     int opens = 0;
+    std::function<void()> awaited; // the look-out for the device, while asked for
 
 private:
     std::function<void()> handler_;
