@@ -1,15 +1,16 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Measures how many DF bearings the program takes in, with and without a
-stepping button held down with the mouse.
+stepping button or key held down.
 
 Runs the built program under Xvfb and openbox with a pseudo-terminal as COM 1
 (acquisition on, test mode off, manual heading 0). A writer sends one DF
 message at a time at a steady pace, each at its own bearing five degrees on
 from the one before (0, 5, ..., 355). The bearings taken in are read from the
 TOTAL BRG label, whose look for every count from 0 to 72 a slow calibration
-feed records first. The run is made once with no button held and once holding
-"8 : CUR CW" down with the mouse for the whole feed.
+feed records first. The run is made with nothing held, holding "8 : CUR CW"
+down with the mouse, and holding keypad 8 down (X repeats the key) for the
+whole feed.
 Reports per run: messages sent, bearings taken in, both as a rate per second,
 and the program's CPU in % of one core.
 
@@ -76,16 +77,22 @@ def calibrate(s, pty):
     return shown
 
 
-def run(s, pty, rate, held, shown):
+def holds(s):
+    """What is held during each run: (name, press, release)."""
+    box = cs.cur_cw_button(s)
+    middle = ((box[0] + box[2]) // 2, (box[1] + box[3]) // 2)
+    return [("nothing held:", lambda: None, lambda: None),
+            ("button held:", lambda: s.mouse_down(*middle), s.mouse_up),
+            ("keypad 8 held:", lambda: s.key_down("KP_8"), lambda: s.key_up("KP_8"))]
+
+
+def run(s, pty, rate, press, release, shown):
     clear(s)  # the label shows the new count from the first bearing taken in
-    if held:
-        box = cs.cur_cw_button(s)
-        s.mouse_down((box[0] + box[2]) // 2, (box[1] + box[3]) // 2)
+    press()
     cpu0 = cpu_seconds(s.process.pid)
     seconds = feed(pty, rate)
     cpu = (cpu_seconds(s.process.pid) - cpu0) / seconds * 100
-    if held:
-        s.mouse_up()
+    release()
     time.sleep(0.3)  # the last message's cycle and the release
     label = count_label(s)
     e2e.check(label in shown, "a count the calibration did not see")
@@ -104,11 +111,11 @@ def main():
         cs.start_shown(s)
         cs.wait_open(s, pty.slave_path)
         shown = calibrate(s, pty)
-        for held in (False, True):
-            r = run(s, pty, args.rate, held, shown)
-            print("%-22s sent %3d (%5.1f/s)  taken in %3d (%5.1f/s)  program CPU %5.1f %%" % (
-                "button held:" if held else "no button held:", r["sent"],
-                r["sent"] / r["seconds"], r["taken"], r["taken"] / r["seconds"], r["cpu"]))
+        for name, press, release in holds(s):
+            r = run(s, pty, args.rate, press, release, shown)
+            print("%-15s sent %3d (%5.1f/s)  taken in %3d (%5.1f/s)  program CPU %5.1f %%" % (
+                name, r["sent"], r["sent"] / r["seconds"], r["taken"], r["taken"] / r["seconds"],
+                r["cpu"]))
 
 
 if __name__ == "__main__":

@@ -3,8 +3,8 @@
 // notifications and DF_IN, and the cycles that follow, with the heading from
 // GPS or set by hand.
 //
-// Input: three set-up bytes (heading, sector width, switches), then chunks,
-// each a control byte followed by its text. The control byte's low six bits
+// Input: three set-up bytes (heading, sector width, switches), then up to 64
+// chunks, each a control byte followed by its text. The control byte's low six bits
 // are the text's length; bit 6 lets the 50 ms tick run after the chunk, bit 7
 // lets a command run a cycle directly (before the tick ends the lock-out).
 
@@ -118,9 +118,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     f.CENTERY = 3000;
     f.AZRADIUS = 2000;
 
+    // At most 64 chunks: a run stays short however many empty chunks the input holds.
     std::string line;
     std::size_t at = 3;
-    while (at < size) {
+    for (int n = 0; n < 64 && at < size; ++n) {
         const std::uint8_t control = data[at++];
         const std::size_t length = std::min<std::size_t>(control & 0x3F, size - at);
         const std::string chunk(reinterpret_cast<const char*>(data + at), length);

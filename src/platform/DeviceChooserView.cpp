@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -118,5 +119,10 @@ void DeviceChooserView::sync() {
 
 void DeviceChooserView::closeEvent(QCloseEvent* event) {
     event->ignore();
+    act([this] { cancelDeviceChoice(program_.options()); });
+}
+
+void DeviceChooserView::keyPressEvent(QKeyEvent* event) {
+    if (event->key() != Qt::Key_Escape) return QWidget::keyPressEvent(event);
     act([this] { cancelDeviceChoice(program_.options()); });
 }

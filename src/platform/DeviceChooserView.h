@@ -18,7 +18,7 @@ class QTreeWidget;
 // serial devices present (looked at again every second while it is shown)
 // and holds a field for a typed path. It mirrors the chooser of the options
 // dialog's model; what the operator does goes to the model, then afterEvent
-// brings every window in step. Its close box works as CANCEL.
+// brings every window in step. Its close box and Escape work as CANCEL.
 class DeviceChooserView : public QWidget {
 public:
     DeviceChooserView(Program& program, QWidget* dialog, std::function<void()> afterEvent);
@@ -28,6 +28,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void act(const std::function<void()>& action);

@@ -213,6 +213,7 @@ void QtSerialPort::keepLineSettings() {
     termios now{};
     if (::tcgetattr(port_.handle(), &now) != 0 || sameLine(now, line_)) return;
     ::tcsetattr(port_.handle(), TCSANOW, &line_);
+    ::tcgetattr(port_.handle(), &line_); // as the driver keeps them, so the next look agrees
     report("another program changed the line settings of " + device_ + "; they are set back");
 }
 

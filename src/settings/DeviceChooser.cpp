@@ -102,4 +102,8 @@ void showPortDevice(Form_OPTIONS& o) {
     if (!target.problem.empty()) text += "  (" + target.problem + ")";
     o.Label_DEVICE.caption = text;
     o.Label_DEVICE_REASON.caption = o.main.PORT_FAILURE_REASON;
+    if (o.Label_DEVICE_REASON.caption.empty() && !target.linked)
+        o.Label_DEVICE_REASON.caption = "COM " + std::to_string(n) +
+                                        " is the built-in serial port. For a USB serial adapter, "
+                                        "press CHOOSE DEVICE and pick it from the list.";
 }

@@ -35,5 +35,6 @@ void useChosenDevice(Form_OPTIONS& o);
 void cancelDeviceChoice(Form_OPTIONS& o);
 
 // The dialog's SERIAL DEVICE frame: where the port leads now, and the whole
-// reason of the last failed open.
+// reason of the last failed open, else for a port without a link how to
+// choose an adapter.
 void showPortDevice(Form_OPTIONS& o);

@@ -105,11 +105,11 @@ Form_OPTIONS::Form_OPTIONS(form_VECTRIN& mainWindow, ColourPresets& colourPreset
     CmdButton_CANCEL.visible = false;
 
     const char* DEVICE = "Frame_SERIAL_DEVICE";
-    Frame_SERIAL_DEVICE = placeControl(DEVICE, F, "", "SERIAL DEVICE", 120, 5280, 5775, 1935);
-    Label_DEVICE = placeControl("Label_DEVICE", L, DEVICE, "", 120, 300, 3360, 480);
+    Frame_SERIAL_DEVICE = placeControl(DEVICE, F, "", "SERIAL DEVICE", 120, 5280, 5775, 2850);
+    Label_DEVICE = placeControl("Label_DEVICE", L, DEVICE, "", 120, 300, 5535, 720);
+    Label_DEVICE_REASON = placeControl("Label_DEVICE_REASON", L, DEVICE, "", 120, 1080, 5535, 1215);
     CmdButton_CHOOSE_DEVICE = placeControl("CmdButton_CHOOSE_DEVICE", B, DEVICE,
-                                           "CHOOSE DEVICE ...", 3600, 300, 2055, 375);
-    Label_DEVICE_REASON = placeControl("Label_DEVICE_REASON", L, DEVICE, "", 120, 840, 5535, 975);
+                                           "CHOOSE DEVICE ...", 3600, 2355, 2055, 375);
 
     for (Control* c : controls())
         if (c->kind == ControlKind::Button) c->backColour = system.buttonFace;
@@ -179,6 +179,6 @@ std::vector<Control*> Form_OPTIONS::controls() {
             &CmdButton_CANCEL,
             &Frame_SERIAL_DEVICE,
             &Label_DEVICE,
-            &CmdButton_CHOOSE_DEVICE,
-            &Label_DEVICE_REASON};
+            &Label_DEVICE_REASON,
+            &CmdButton_CHOOSE_DEVICE};
 }

@@ -41,7 +41,7 @@ struct Form_OPTIONS {
     bool visible = false;
     unsigned showRequests = 0;
     Long width = 6015;
-    Long height = 7335;
+    Long height = 8250;
 
     Integer BAUD_RATE = 0;
     std::string X_STRING;

@@ -77,7 +77,9 @@ fs::path keepCopy(const fs::path& file, std::chrono::system_clock::time_point wh
     if (n > MOST_NUMBER)
         throw fs::filesystem_error("cannot keep a copy", file,
                                    std::make_error_code(std::errc::file_exists));
-    const fs::path copy = folder / (prefix + second + (n == 1 ? "" : "-" + std::to_string(n)));
+    std::string name = prefix + second;
+    if (n > 1) name.append("-").append(std::to_string(n));
+    const fs::path copy = folder / name;
     std::error_code error;
     if (fs::exists(fs::symlink_status(copy)))
         error = std::make_error_code(std::errc::file_exists);

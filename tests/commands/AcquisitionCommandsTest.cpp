@@ -1,11 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "commands/AcquisitionCommands.h"
-#include "KeyPress.h"
-
-#include <gtest/gtest.h>
-
-#include <array>
-#include <string>
+#include "support/TestRig.h"
 
 namespace {
 
@@ -18,35 +13,32 @@ struct Acquisition : ::testing::Test {
 
 // The source table: the generator runs with both on, the port is open with
 // acquisition on outside test mode, DF_TIMER follows acquisition. Switching
-// TEST empties the picture; switching ACQUIRE keeps it.
+// TEST empties the picture; switching ACQUIRE keeps it. Whenever the port
+// closes, the serial watch goes and the counters come back.
 TEST_F(Acquisition, AcquireAndTestSelectTheSourceAndOnlyTestEmptiesThePicture) {
-    struct Row {
-        char key;
-        bool acquire, test;
-    };
-    const Row rows[] = {{'A', false, true},  {'A', true, true},  {'A', false, true},
-                        {'T', false, false}, {'A', true, false}, {'T', true, true},
-                        {'T', true, false},  {'A', false, false}};
-    for (const Row& row : rows) {
-        SCOPED_TRACE(::testing::Message() << "row " << &row - rows);
+    const std::tuple<char, bool, bool> rows[] = {
+        {'A', false, true}, {'A', true, true}, {'A', false, true}, {'T', false, false},
+        {'A', true, false}, {'T', true, true}, {'T', true, false}, {'A', false, false}};
+    for (const auto& [key, acquire, test] : rows) {
+        SCOPED_TRACE(::testing::Message() << key << acquire << test);
         fillTables();
-        // Whenever the port closes, the serial watch goes and the counters come back.
         f.Label_COM_TIMEOUT.visible = rig.serial.isOpen();
         f.Frame_TOP_LEFT.visible = !rig.serial.isOpen();
-        pressKey(rig, letterKey(row.key));
+        pressKey(rig, letterKey(key));
         EXPECT_TRUE(f.Frame_TOP_LEFT.visible && !f.Label_COM_TIMEOUT.visible);
-        EXPECT_EQ(f.CmdButton_ACQUIRE.caption,
-                  row.acquire ? "A:ACQUIRE    ( ON )" : "A:ACQUIRE  ( OFF )");
-        EXPECT_EQ(f.CmdButton_TEST.caption,
-                  row.test ? "T:TEST             ( ON )" : "T:TEST             ( OFF )");
-        const bool portOpen = row.acquire && !row.test;
+        EXPECT_EQ((std::pair{f.CmdButton_ACQUIRE.caption, f.CmdButton_TEST.caption}),
+                  (std::pair<std::string, std::string>{acquire ? ACQUIRE_ON : ACQUIRE_OFF,
+                                                       test ? TEST_ON : TEST_OFF}));
+        const bool portOpen = acquire && !test;
         EXPECT_EQ(
             (std::array{rig.serial.isOpen(), f.COM_TIMEOUT_TIMER, f.SIMULATE_TIMER, f.DF_TIMER}),
-            (std::array{portOpen, portOpen, row.acquire && row.test, row.acquire}));
-        EXPECT_EQ(f.BRG_HIST[90], row.key == 'A' ? 4 : 0);
+            (std::array{portOpen, portOpen, acquire && test, acquire}));
+        EXPECT_EQ(f.BRG_HIST[90], key == 'A' ? 4 : 0);
     }
 }
 
+// Leaving test mode with acquisition on starts afresh on the port; entering
+// it with panels hidden leaves the counters hidden.
 TEST_F(Acquisition, LeavingTestModeWithAcquisitionOnStartsAfreshOnThePort) {
     fillTables();
     f.INCOUNT = 50;
@@ -58,27 +50,31 @@ TEST_F(Acquisition, LeavingTestModeWithAcquisitionOnStartsAfreshOnThePort) {
     EXPECT_EQ(
         (std::array<Single, 4>{f.BRG_SUM[90], f.MAXVECTOR, Single(f.ACQTIME), Single(f.INCOUNT)}),
         (std::array<Single, 4>{}));
-    EXPECT_EQ(f.Label_SOURCE.caption, "SOURCE :   DF");
-    EXPECT_EQ(f.Label_TOTAL_TIME.caption, "TOTAL TIME : 0000");
+    EXPECT_EQ((std::pair{f.Label_SOURCE.caption, f.Label_TOTAL_TIME.caption}),
+              (std::pair<std::string, std::string>{"SOURCE :   DF", "TOTAL TIME : 0000"}));
     EXPECT_TRUE(f.NEWSECTOR && f.NEWVECTOR && f.NEWAZIMUTH);
     EXPECT_EQ((std::array{f.LAST_COM_TIME, f.DF_TIME, f.GPS_TIME}),
               (std::array{40001, 40001, 40001}));
+    f.SHOW_HIDE = 1;
+    f.Frame_TOP_LEFT.visible = false;
+    pressKey(rig, letterKey('T'));
+    EXPECT_FALSE(f.Frame_TOP_LEFT.visible);
 }
 
 TEST_F(Acquisition, DecaySwitchesTheDecayClockAndAnUnknownCaptionCountsAsOn) {
     rig.clock.seconds = 50000.5;
     pressKey(rig, letterKey('D'));
-    EXPECT_EQ(f.CmdButton_DECAY.caption, "D:DECAY         ( ON )");
-    EXPECT_TRUE(f.DECAY_TIMER);
-    EXPECT_EQ(f.DECAY_TIME, 50000);
+    EXPECT_EQ((std::tuple{f.CmdButton_DECAY.caption, f.DECAY_TIMER, f.DECAY_TIME}),
+              (std::tuple<std::string, bool, Long>{"D:DECAY         ( ON )", true, 50000}));
     f.CmdButton_DECAY.caption = "D:DECAY";
     pressKey(rig, letterKey('D'));
-    EXPECT_EQ(f.CmdButton_DECAY.caption, "D:DECAY        ( OFF )");
-    EXPECT_FALSE(f.DECAY_TIMER);
+    EXPECT_EQ((std::pair{f.CmdButton_DECAY.caption, f.DECAY_TIMER}),
+              (std::pair<std::string, bool>{"D:DECAY        ( OFF )", false}));
 }
 
 // A port that cannot be opened: the reason is shown and acquisition is left as
 // for a closed port, so the operator can fix the cause and press A again.
+// Acquisition switched back on restarts the GPS watch.
 TEST_F(Acquisition, APortThatCannotBeOpenedShowsWhyAndLeavesAcquisitionOff) {
     f.Label_COMM.caption = "COM1 @ 4800 BAUD";
     rig.serial.failOpen = true;
@@ -89,9 +85,11 @@ TEST_F(Acquisition, APortThatCannotBeOpenedShowsWhyAndLeavesAcquisitionOff) {
     EXPECT_FALSE(f.DF_TIMER || f.COM_TIMEOUT_TIMER || f.SIMULATE_TIMER || rig.serial.isOpen());
     EXPECT_EQ(f.BRG_HIST[90], 0);
     rig.serial.failOpen = false;
+    rig.clock.seconds = 36100;
     pressKey(rig, letterKey('A'));
     EXPECT_TRUE(rig.serial.isOpen() && f.DF_TIMER && f.COM_TIMEOUT_TIMER);
-    EXPECT_EQ(f.Label_COMM.caption, "COM1 @ 4800 BAUD");
+    EXPECT_EQ((std::pair{f.Label_COMM.caption, f.GPS_TIME}),
+              (std::pair<std::string, Long>{"COM1 @ 4800 BAUD", 36100}));
 
     // A recalled picture stays when the switch back to the port fails, and
     // goes once the port opens; a label rewritten meanwhile (another port
@@ -101,13 +99,13 @@ TEST_F(Acquisition, APortThatCannotBeOpenedShowsWhyAndLeavesAcquisitionOff) {
     fillTables();
     f.Label_SOURCE.caption = "SOURCE : MEM2";
     EXPECT_THROW(pressKey(rig, letterKey('A')), SerialPortError);
-    EXPECT_EQ(f.Label_COMM.caption, "COM1: NO ACCESS");
-    EXPECT_EQ(f.BRG_HIST[90], 4);
+    EXPECT_EQ((std::pair{f.Label_COMM.caption, f.BRG_HIST[90]}),
+              (std::pair<std::string, Single>{"COM1: NO ACCESS", 4}));
     f.Label_COMM.caption = "COM3 @ 9600 BAUD";
     rig.serial.failOpen = false;
     pressKey(rig, letterKey('A'));
-    EXPECT_EQ(f.Label_COMM.caption, "COM3 @ 9600 BAUD");
-    EXPECT_EQ(f.Label_SOURCE.caption, "SOURCE :   DF");
+    EXPECT_EQ((std::pair{f.Label_COMM.caption, f.Label_SOURCE.caption}),
+              (std::pair<std::string, std::string>{"COM3 @ 9600 BAUD", "SOURCE :   DF"}));
     EXPECT_EQ(f.BRG_HIST[90] + f.BRG_SUM[90] + f.MAXVECTOR, 0);
 }
 

@@ -1,11 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "commands/Memories.h"
-#include "KeyPress.h"
-
-#include <gtest/gtest.h>
-
-#include <array>
-#include <utility>
+#include "support/TestRig.h"
 
 namespace {
 
@@ -34,7 +29,8 @@ TEST_F(Memories, Mem3SaveThenRecallRestoresThePictureExactlyAndStopsAllInput) {
     f.INCOUNT = 33;
     f.Label_TOTAL_BRG.caption = "TOTAL BRG : 0033";
     f.Label_TOTAL_TIME.caption = "TOTAL TIME : 0120";
-    f.CmdButton_DECAY.caption = "D:DECAY         ( ON )";
+    f.Label_LAST_BRG.caption = "LAST BRG : 040";
+    f.CmdButton_DECAY.caption = DECAY_ON;
     rig.serial.open();
     f.COM_TIMEOUT_TIMER = f.Label_COM_TIMEOUT.visible = f.SIMULATE_TIMER = true;
     f.Frame_TOP_LEFT.visible = false;
@@ -42,24 +38,26 @@ TEST_F(Memories, Mem3SaveThenRecallRestoresThePictureExactlyAndStopsAllInput) {
     pressKey(rig, topRow(7));
     EXPECT_EQ((std::array{f.BRG_HIST[123], f.BRG_HIST[40], f.MAXVECTOR}),
               (std::array{7.25f, 0.f, 7.25f}));
-    EXPECT_EQ(f.RINGCOUNT, 3);
-    EXPECT_EQ(f.Label_SOURCE.caption, "SOURCE : MEM3");
-    EXPECT_EQ(f.Label_TOTAL_BRG.caption, "TOTAL BRG : 0000");
-    EXPECT_EQ(f.Label_TOTAL_TIME.caption, "TOTAL TIME : 0000");
-    EXPECT_EQ(f.INCOUNT, 0);
+    EXPECT_EQ((std::pair{f.RINGCOUNT, f.INCOUNT}), (std::pair<Integer, std::int32_t>{3, 0}));
+    EXPECT_EQ((std::array{f.Label_SOURCE.caption, f.Label_TOTAL_BRG.caption,
+                          f.Label_TOTAL_TIME.caption, f.Label_LAST_BRG.caption}),
+              (std::array<std::string, 4>{"SOURCE : MEM3", "TOTAL BRG : 0000", "TOTAL TIME : 0000",
+                                          "LAST BRG : 000"}));
     EXPECT_TRUE(cycleRan(rig));
     EXPECT_EQ(buttonsShown(), std::pair(5, 0));
     EXPECT_FALSE(rig.serial.isOpen() || f.COM_TIMEOUT_TIMER || f.Label_COM_TIMEOUT.visible);
     EXPECT_FALSE(f.DF_TIMER || f.SIMULATE_TIMER || f.DECAY_TIMER);
     EXPECT_TRUE(f.Frame_TOP_LEFT.visible);
-    EXPECT_EQ(f.CmdButton_ACQUIRE.caption, "A:ACQUIRE  ( OFF )");
-    EXPECT_EQ(f.CmdButton_TEST.caption, "T:TEST             ( OFF )");
-    EXPECT_EQ(f.CmdButton_DECAY.caption, "D:DECAY        ( OFF )");
+    EXPECT_EQ((std::array{f.CmdButton_ACQUIRE.caption, f.CmdButton_TEST.caption,
+                          f.CmdButton_DECAY.caption}),
+              (std::array<std::string, 3>{ACQUIRE_OFF, TEST_OFF, DECAY_OFF}));
 
     pressKey(rig, topRow(5));
     pressKey(rig, topRow(7));
     EXPECT_EQ(f.BRG_HIST[123] + f.MAXVECTOR, 0);
     EXPECT_EQ(f.Label_SOURCE.caption, "SOURCE : MEM5");
+    EXPECT_EQ(f.RINGCOUNT, 1) << "a memory never saved still has one ring to divide by";
+    EXPECT_EQ(f.Label_RANGE.caption, "RANGE  10 BRGS");
 }
 
 TEST_F(Memories, WithTheButtonsHiddenKeysWorkOnTheSlotSelectedLastAndKeepThemHidden) {
@@ -69,10 +67,8 @@ TEST_F(Memories, WithTheButtonsHiddenKeysWorkOnTheSlotSelectedLastAndKeepThemHid
     f.BRG_HIST[77] = 1;
     f.Frame_TOP_LEFT.visible = true;
     pressKey(rig, topRow(7));
-    EXPECT_EQ(f.BRG_HIST[77], 4);
-    EXPECT_EQ(f.Label_SOURCE.caption, "SOURCE : TEST");
-    EXPECT_FALSE(f.Frame_TOP_LEFT.visible);
-
+    EXPECT_EQ((std::tuple{f.BRG_HIST[77], f.Label_SOURCE.caption, f.Frame_TOP_LEFT.visible}),
+              (std::tuple<Single, std::string, bool>{4, "SOURCE : TEST", false}));
     pressKey(rig, topRow(4));
     EXPECT_EQ(buttonsShown(), std::pair(0, 3));
     pressKey(rig, topRow(8));

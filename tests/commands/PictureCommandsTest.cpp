@@ -1,46 +1,44 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "commands/PictureCommands.h"
-#include "KeyPress.h"
-
-#include <gtest/gtest.h>
-
-#include <algorithm>
+#include "support/TestRig.h"
 
 namespace {
 
 // The picture commands on a window that takes no bearings, so the cycles they
 // run change neither the tables nor the totals.
-struct Picture : ::testing::Test {
-    TestRig rig;
-    form_VECTRIN& f = rig.f;
+struct Picture : OnWindow {
     void SetUp() override { f.SIMULATE_TIMER = f.DF_TIMER = false; }
 };
 
-TEST_F(Picture, SectorSumsOverTheNewWidthOnAClearedSurfaceAndTenPressesComeBackTo4) {
+// Each press sums over the next width on a cleared surface; ten come back to 4.
+TEST_F(Picture, SectorStepsThroughTheWidthsAndSumsOverEach) {
+    const std::pair<Integer, const char*> widths[] = {
+        {6, "S:SECTOR     6 DEG"},  {8, "S:SECTOR     8 DEG"},  {12, "S:SECTOR    12 DEG"},
+        {18, "S:SECTOR    18 DEG"}, {24, "S:SECTOR    24 DEG"}, {36, "S:SECTOR    36 DEG"},
+        {48, "S:SECTOR    48 DEG"}, {72, "S:SECTOR    72 DEG"}, {108, "S:SECTOR  108 DEG"},
+        {4, "S:SECTOR     4 DEG"}};
     f.BRG_HIST[100] = 30;
-    pressKey(rig, letterKey('S'));
-    EXPECT_EQ(f.CmdButton_SECTOR.caption, "S:SECTOR     6 DEG");
-    EXPECT_EQ(f.BRG_SUM[97] + f.BRG_SUM[103], 60);
-    EXPECT_EQ(f.BRG_SUM[96], 0);
-    EXPECT_EQ(std::ranges::count(rig.surface.ops, DrawOp::Clear, &DrawOp::kind), 1);
-    EXPECT_TRUE(cycleRan(rig));
-    for (int press = 2; press <= 9; ++press)
+    for (const auto& [width, caption] : widths) {
+        rig.surface.ops.clear();
         pressKey(rig, letterKey('S'));
-    EXPECT_EQ(f.CmdButton_SECTOR.caption, "S:SECTOR  108 DEG");
-    pressKey(rig, letterKey('S'));
-    EXPECT_EQ(f.SECTOR_WIDTH, 4);
-    EXPECT_EQ(f.CmdButton_SECTOR.caption, "S:SECTOR     4 DEG");
+        EXPECT_EQ((std::pair{f.SECTOR_WIDTH, f.CmdButton_SECTOR.caption}),
+                  (std::pair{width, std::string(caption)}));
+        EXPECT_EQ((std::pair{f.BRG_SUM[100 + width / 2], f.BRG_SUM[101 + width / 2]}),
+                  (std::pair<Single, Single>{30, 0}));
+        EXPECT_EQ(std::ranges::count(rig.surface.ops, DrawOp::Clear, &DrawOp::kind), 1);
+        EXPECT_TRUE(cycleRan(rig));
+    }
 }
 
 TEST_F(Picture, VarOnAndOffKeepsTheFirstSevenCharactersOfTheHeadingLabel) {
     f.Label_HDG.caption = "GPS 123 TRU";
     pressKey(rig, letterKey('V'));
-    EXPECT_EQ(f.CmdButton_VAR.caption, "V:VAR           ON");
-    EXPECT_EQ(f.Label_HDG.caption, "GPS 123 MAG");
+    EXPECT_EQ((std::pair{f.CmdButton_VAR.caption, f.Label_HDG.caption}),
+              (std::pair<std::string, std::string>{VAR_ON, "GPS 123 MAG"}));
     f.CmdButton_VAR.caption = "V:VAR"; // neither text: counts as on
     pressKey(rig, letterKey('V'));
-    EXPECT_EQ(f.CmdButton_VAR.caption, "V:VAR          OFF");
-    EXPECT_EQ(f.Label_HDG.caption, "GPS 123 TRU");
+    EXPECT_EQ((std::pair{f.CmdButton_VAR.caption, f.Label_HDG.caption}),
+              (std::pair<std::string, std::string>{VAR_OFF, "GPS 123 TRU"}));
 }
 
 TEST_F(Picture, ReduceLowersEveryDegreeByOneRingButNeverBelowZeroAndClearEmptiesAll) {
@@ -49,20 +47,17 @@ TEST_F(Picture, ReduceLowersEveryDegreeByOneRingButNeverBelowZeroAndClearEmpties
     f.BRG_SUM[20] = f.MAXVECTOR = 25;
     f.BRG_SUM[21] = 17;
     pressKey(rig, letterKey('R'));
-    EXPECT_EQ(f.BRG_HIST[10], 0);
-    EXPECT_EQ(f.BRG_SUM[21], 12);
-    EXPECT_EQ(f.MAXVECTOR, 20);
+    EXPECT_EQ((std::array{f.BRG_HIST[10], f.BRG_SUM[21], f.MAXVECTOR}),
+              (std::array<Single, 3>{0, 12, 20}));
     EXPECT_TRUE(cycleRan(rig));
-
     f.BRG_HIST[360] = 2;
     f.INCOUNT = 4;
     f.ACQTIME = 12;
     f.Label_SOURCE.caption = "SOURCE : MEM1";
     pressKey(rig, letterKey('C'));
-    EXPECT_EQ(f.BRG_HIST[360] + f.BRG_SUM[20] + f.BRG_SUM[21] + f.MAXVECTOR, 0);
-    EXPECT_EQ(f.INCOUNT, 0);
-    EXPECT_EQ(f.ACQTIME, 0);
-    EXPECT_EQ(f.Label_SOURCE.caption, "SOURCE : MEM1");
+    EXPECT_EQ(f.BRG_HIST[360] + f.BRG_SUM[20] + f.BRG_SUM[21] + f.MAXVECTOR + f.ACQTIME, 0);
+    EXPECT_EQ((std::pair{f.INCOUNT, f.Label_SOURCE.caption}),
+              (std::pair<std::int32_t, std::string>{0, "SOURCE : MEM1"}));
 }
 
 } // namespace

@@ -1,12 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/Compass.h"
-#include "core/Captions.h"
 #include "support/TestRig.h"
-
-#include <gtest/gtest.h>
-
-#include <string>
-#include <utility>
 
 namespace {
 
@@ -26,18 +20,13 @@ std::string vtg(const std::string& course, const std::string& speed) {
 constexpr int IGNORED = -1;
 
 // COMPASS with the heading source on GPS, from heading 200 with GPS FAIL showing.
-struct Compass : ::testing::Test {
-    TestRig rig;
-    form_VECTRIN& f = rig.f;
-    void SetUp() override {
-        f.SIMULATE_TIMER = false;
+struct Compass : OnWindow {
+    void compass(const std::string& buffer) {
         rig.settings.headingSource = "GPS";
         rig.clock.seconds = 36010.4;
-    }
-    void compass(const std::string& buffer) {
         f.HEADING = 200;
         f.Label_HDG.caption = "before";
-        f.Frame_GPS_FAIL.visible = true;
+        f.Frame_GPS_FAIL.visible = f.Frame_GPS_SPEED.visible = true;
         f.NEWAZIMUTH = f.NEWRING = false;
         f.GPS_TIME = 0;
         f.GPS_BUFFER = buffer;
@@ -45,29 +34,18 @@ struct Compass : ::testing::Test {
     }
 };
 
-TEST_F(Compass, AMovingFixSetsTheHeadingAndEmptiesTheBuffer) {
-    f.Frame_GPS_SPEED.visible = true;
-    compass("noise" + rmc("012.4", "087.6") + FOLLOWING);
-    EXPECT_EQ(f.HEADING, 87);
-    EXPECT_EQ(f.Label_HDG.caption, "GPS 087 TRU");
-    EXPECT_EQ(f.GPS_BUFFER, "");
-    EXPECT_EQ(f.GPS_TIME, 36010);
-    EXPECT_FALSE(f.Frame_GPS_FAIL.visible);
-    EXPECT_FALSE(f.Frame_GPS_SPEED.visible);
-    EXPECT_TRUE(f.NEWAZIMUTH);
-    EXPECT_TRUE(f.NEWRING);
-}
-
-// Speed 3.9 truncates to 3: the sentence is taken, but the heading stays and
-// the label is written from it.
-TEST_F(Compass, AtThreeKnotsOrLessTheHeadingStaysAndGpsSpeedShows) {
-    f.Frame_GPS_SPEED.visible = false;
-    compass(rmc("3.9", "087.6") + FOLLOWING);
-    EXPECT_EQ(f.HEADING, 200);
-    EXPECT_TRUE(f.Frame_GPS_SPEED.visible);
-    EXPECT_EQ(f.Label_HDG.caption, "GPS 200 TRU");
-    EXPECT_EQ(f.GPS_BUFFER, "");
-    EXPECT_FALSE(f.Frame_GPS_FAIL.visible);
+// A moving fix sets the heading; at 3 knots or less (3.9 truncates to 3) the
+// sentence is taken but the heading stays, and GPS SPEED shows.
+TEST_F(Compass, AFixAboveThreeKnotsSetsTheHeading) {
+    for (const auto& [speed, heading, label] :
+         {std::tuple{"012.4", 87, "GPS 087 TRU"}, std::tuple{"3.9", 200, "GPS 200 TRU"}}) {
+        compass("noise" + rmc(speed, "087.6") + FOLLOWING);
+        EXPECT_EQ((std::tuple{f.HEADING, f.Label_HDG.caption, f.GPS_BUFFER, f.GPS_TIME}),
+                  (std::tuple<Integer, std::string, std::string, Long>{heading, label, "", 36010}));
+        EXPECT_EQ((std::array{f.Frame_GPS_FAIL.visible, f.Frame_GPS_SPEED.visible, f.NEWAZIMUTH,
+                              f.NEWRING}),
+                  (std::array{false, heading == 200, true, true}));
+    }
 }
 
 // The heading a buffer gives, or IGNORED: the buffer, heading, label, frames
@@ -83,7 +61,6 @@ TEST_F(Compass, TakesTheFirstCompleteSentenceOfTheKindWithinItsLimits) {
     // The comma that closes the course field is the window's 80th character.
     const std::string head = "$GPRMC,", tail = ",A,4807.038,N,01131.000,E,12.4,087.6,";
     const std::string long80 = head + std::string(80 - head.size() - tail.size(), '1') + tail;
-    const std::string long81 = head + std::string(81 - head.size() - tail.size(), '1') + tail;
     std::string noise;
     for (int i = 0; i < 1000; ++i)
         noise.push_back(static_cast<char>((i * 7919 + 13) % 256));
@@ -91,7 +68,7 @@ TEST_F(Compass, TakesTheFirstCompleteSentenceOfTheKindWithinItsLimits) {
         {complete, 87},
         {complete.substr(0, 81), IGNORED},
         {long80 + FOLLOWING, 87},
-        {long81 + FOLLOWING, IGNORED},
+        {"$GPRMC,1" + long80.substr(7) + FOLLOWING, IGNORED},
         {rmc("010.0", "111.0") + FOLLOWING + vtg("222.7", "9.0") + FOLLOWING, 222},
         {rmc("010.0", "111.0") + FOLLOWING + vtg("222.7", "9.0"), IGNORED},
         {rmc("012.4", "087.6") + FOLLOWING + rmc("012.4", "300.0") + FOLLOWING, 87},
@@ -115,34 +92,31 @@ TEST_F(Compass, TakesTheFirstCompleteSentenceOfTheKindWithinItsLimits) {
     for (const auto& [buffer, heading] : cases) {
         SCOPED_TRACE(buffer.substr(0, 120));
         compass(buffer);
-        EXPECT_EQ(f.HEADING, heading == IGNORED ? 200 : heading);
-        EXPECT_EQ(f.GPS_BUFFER, heading == IGNORED ? buffer : "");
-        EXPECT_EQ(f.GPS_TIME, heading == IGNORED ? 0 : 36010);
-        EXPECT_EQ(f.Label_HDG.caption == "before", heading == IGNORED);
-        EXPECT_EQ(f.Frame_GPS_FAIL.visible, heading == IGNORED);
-        EXPECT_EQ(f.NEWAZIMUTH, heading != IGNORED);
+        const bool ignored = heading == IGNORED;
+        EXPECT_EQ(f.HEADING, ignored ? 200 : heading);
+        EXPECT_EQ(f.GPS_BUFFER, ignored ? buffer : "");
+        EXPECT_EQ(f.GPS_TIME, ignored ? 0 : 36010);
+        EXPECT_EQ(
+            (std::array{f.Label_HDG.caption == "before", f.Frame_GPS_FAIL.visible, f.NEWAZIMUTH}),
+            (std::array{ignored, ignored, !ignored}));
     }
 }
 
 // The label shows the dialog's variation, not the main window's copy, wrapped
-// into 0..359.
+// into 0..359; in manual mode the buffer is not looked at.
 TEST_F(Compass, WithVariationOnTheLabelShowsTheMagneticHeading) {
     f.CmdButton_VAR.caption = VAR_ON;
     f.HEADING_CORRECTION = 33;
-    rig.settings.HEADING_CORRECTION = -10;
-    compass(rmc("012.4", "005.0") + FOLLOWING);
-    EXPECT_EQ(f.HEADING, 5);
-    EXPECT_EQ(f.HEADING_STRING, "355");
-    EXPECT_EQ(f.Label_HDG.caption, "GPS 355 MAG");
-    rig.settings.HEADING_CORRECTION = 10;
-    compass(rmc("012.4", "355.0") + FOLLOWING);
-    EXPECT_EQ(f.Label_HDG.caption, "GPS 005 MAG");
-}
-
-TEST_F(Compass, InManualModeTheBufferIsNotLookedAt) {
+    for (const auto& [variation, course, label] :
+         {std::tuple{-10, "005.0", "GPS 355 MAG"}, std::tuple{10, "355.0", "GPS 005 MAG"}}) {
+        rig.settings.HEADING_CORRECTION = static_cast<Integer>(variation);
+        compass(rmc("012.4", course) + FOLLOWING);
+        EXPECT_EQ(f.Label_HDG.caption, label);
+        EXPECT_EQ(f.HEADING_STRING, std::string(label).substr(4, 3));
+    }
     rig.settings.headingSource = "MANUAL";
-    compass(rmc("012.4", "087.6") + FOLLOWING);
-    EXPECT_EQ(f.HEADING, 200);
+    f.GPS_BUFFER = rmc("012.4", "087.6") + FOLLOWING;
+    COMPASS(f);
     EXPECT_NE(f.GPS_BUFFER, "");
 }
 

@@ -1,12 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/Simulate.h"
-#include "core/Captions.h"
 #include "support/TestRig.h"
-
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <array>
 
 namespace {
 
@@ -17,8 +11,7 @@ namespace {
 // largest offsets come round to the centre from its other side and add 1.0 %
 // and 4.0 % to what the picture shows.
 TEST(SimulatedTable, IsTheSameAtEveryStartAndClustersAroundOneDirection) {
-    TestRig first;
-    TestRig second;
+    TestRig first, second;
     const auto& table = first.f.SIMULATE_BRG;
     EXPECT_EQ(table, second.f.SIMULATE_BRG);
     std::array<int, 360> counts{};
@@ -26,12 +19,11 @@ TEST(SimulatedTable, IsTheSameAtEveryStartAndClustersAroundOneDirection) {
         ASSERT_TRUE(table[i] >= 0 && table[i] <= 359) << i;
         ++counts[static_cast<std::size_t>(table[i])];
     }
-    const int centre =
-        static_cast<int>(std::max_element(counts.begin(), counts.end()) - counts.begin());
+    const auto centre = std::ranges::max_element(counts) - counts.begin();
     int within10 = 0, within36 = 0, clockwise = 0, anticlockwise = 0;
     for (int i = 1; i <= 5000; ++i) {
-        const int offset = (table[i] - centre + 360) % 360; // clockwise from the centre
-        const int distance = std::min(offset, 360 - offset);
+        const auto offset = (table[i] - centre + 360) % 360; // clockwise from the centre
+        const auto distance = std::min(offset, 360 - offset);
         within10 += distance <= 10;
         within36 += distance <= 36;
         clockwise += offset > 0 && offset < 180;
@@ -40,11 +32,12 @@ TEST(SimulatedTable, IsTheSameAtEveryStartAndClustersAroundOneDirection) {
     EXPECT_NEAR(within10 / 5000.0, 0.258, 0.025);
     EXPECT_NEAR(within36 / 5000.0, 0.443, 0.025);
     EXPECT_NEAR(clockwise / double(clockwise + anticlockwise), 0.5, 0.04);
-    EXPECT_GT(std::count_if(counts.begin(), counts.end(), [](int n) { return n > 0; }), 340);
+    EXPECT_GT(std::ranges::count_if(counts, [](int n) { return n > 0; }), 340);
 }
 
-// A fresh window acquires in test mode: every cycle takes in the next entry of
-// the table; after entry 4999 comes entry 1, and a bearing of 0 is north.
+// Every cycle takes in the next entry as a true bearing: after entry 4999
+// comes entry 1, and 0 is north. The marker shows it as if relative to the
+// heading, without the variation; the COM TIMEOUT warning belongs to the line.
 TEST(SimulateFeed, EveryCycleTakesTheNextEntryButNeverEntry5000) {
     TestRig rig;
     form_VECTRIN& f = rig.f;
@@ -56,21 +49,11 @@ TEST(SimulateFeed, EveryCycleTakesTheNextEntryButNeverEntry5000) {
         rig.clock.seconds += 0.05;
         rig.timer1.fire();
     }
-    EXPECT_EQ(f.SIMULATE_COUNT, 1);
-    EXPECT_EQ(f.INCOUNT, 2);
-    EXPECT_EQ(f.BRG_HIST[100], 1);
-    EXPECT_EQ(f.BRG_HIST[200], 0);
-    EXPECT_EQ(f.BRG_HIST[360], 1);
-    EXPECT_EQ(f.BRG_HIST[0], 0);
-    EXPECT_EQ(f.Label_LAST_BRG.caption, "LAST BRG : 000");
-}
+    EXPECT_EQ((std::tuple{f.SIMULATE_COUNT, f.INCOUNT, f.Label_LAST_BRG.caption}),
+              (std::tuple<Integer, std::int32_t, std::string>{1, 2, "LAST BRG : 000"}));
+    EXPECT_EQ((std::array{f.BRG_HIST[100], f.BRG_HIST[200], f.BRG_HIST[360], f.BRG_HIST[0]}),
+              (std::array<Single, 4>{1, 0, 1, 0}));
 
-// The table counts as true bearings (no heading added), but the marker shows
-// them as if relative to the heading, without the variation; the COM TIMEOUT
-// warning belongs to the serial line.
-TEST(SimulateFeed, TakesTheTableAsTrueButPlacesTheMarkerAsIfRelative) {
-    TestRig rig;
-    form_VECTRIN& f = rig.f;
     f.CENTERX = 5000;
     f.CENTERY = 3000;
     f.AZRADIUS = 2000;
@@ -78,7 +61,7 @@ TEST(SimulateFeed, TakesTheTableAsTrueButPlacesTheMarkerAsIfRelative) {
     f.CmdButton_VAR.caption = VAR_ON;
     f.HEADING_CORRECTION = 15;
     f.Label_COM_TIMEOUT.visible = true;
-    f.SIMULATE_BRG[1] = 30;
+    f.SIMULATE_BRG[2] = 30;
     simulateFeed(f);
     EXPECT_EQ(f.BRG_HIST[30], 1);
     // 60 degrees from the x axis: 2250 * cos 60 = 1125, 2250 * sin 60 = 1948.6.

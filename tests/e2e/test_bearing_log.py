@@ -11,7 +11,6 @@ import sys
 
 sys.dont_write_bytecode = True  # no cache files beside the scripts
 
-import commands_screen as cs  # noqa: E402
 import vectrin_e2e as e2e  # noqa: E402
 
 CAPTURE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "data", "nmea",
@@ -36,15 +35,16 @@ def test_bearings_logged_with_their_fixes_export_as_lines_of_bearing(binary):
         pty = s.open_pty(com=1)
         s.write_settings(DEFAULT_COLOURS * 5 + [1, 4800, "A:ACQUIRE    ( ON )",
                                                 "T:TEST             ( OFF )", "GPS", -1])
-        cs.start_shown(s)
-        cs.wait_open(s, pty.slave_path)
+        s.start()
+        e2e.wait_shown(s)
+        e2e.wait_open(s, pty.slave_path)
         fixes = []
         for line in (l for l in open(CAPTURE) if not l.startswith("#")):
             pty.write(line)
             if line.startswith("$GNRMC"):
                 fixes.append(fix_of(line))
                 pty.write("%045")
-                e2e.wait_until(lambda: len(rows()) == len(fixes), 10, "bearing %d" % len(fixes))
+                e2e.wait_until(lambda: len(rows()) == len(fixes), 30, "bearing %d" % len(fixes))
         s.close_window()
         s.wait_exit()
 

@@ -15,7 +15,6 @@ import termios
 
 sys.dont_write_bytecode = True  # no cache files beside the scripts
 
-import commands_screen as cs  # noqa: E402
 import vectrin_e2e as e2e  # noqa: E402
 
 NOBODY = 65534
@@ -43,19 +42,20 @@ def test_ports_that_cannot_be_opened(binary):
         os.chmod(device, 0o600)
         s.link_com(1, os.path.join(s.home, "no-such-device"))
         args, skipped = as_unprivileged(s, device)
-        cs.start_shown(s, args or ())
-        shown = [cs.comm_label_pixels(s)]
+        s.start(args or ())
+        e2e.wait_shown(s)
+        shown = [e2e.comm_label_pixels(s)]
 
         def fails(key, cause, whole):
             s.key(key)
-            shown.append(e2e.wait_until(lambda: (p := cs.comm_label_pixels(s)) not in shown and p,
-                                        5, "the reason for %s in the label" % cause))
-            e2e.check(s.running() and not cs.holds_open(s, device), "%s: port open" % cause)
-            e2e.wait_until(lambda: whole in open(os.path.join(s.home, "program.log")).read(), 5,
+            shown.append(e2e.wait_until(lambda: (p := e2e.comm_label_pixels(s)) not in shown and p,
+                                        30, "the reason for %s in the label" % cause))
+            e2e.check(s.running() and not e2e.holds_open(s, device), "%s: port open" % cause)
+            e2e.wait_until(lambda: whole in open(os.path.join(s.home, "program.log")).read(), 30,
                            "the whole reason for %s on standard error" % cause)
 
         fails("t", "a missing device", "/COM1: No such file or directory. ")
-        cs.check_not_spinning(s)
+        e2e.check_not_spinning(s)
         s.link_com(1, device)
         if skipped:
             print("SKIP a device held by another program or forbidden: %s" % skipped)
@@ -69,8 +69,8 @@ def test_ports_that_cannot_be_opened(binary):
             fails("a", "a forbidden device", "sudo usermod -aG dialout \"$USER\"  and log in again")
             os.chmod(device, 0o600)
         s.key("a")
-        cs.wait_open(s, device)
-        e2e.wait_until(lambda: cs.comm_label_pixels(s) == shown[0], 5,
+        e2e.wait_open(s, device)
+        e2e.wait_until(lambda: e2e.comm_label_pixels(s) == shown[0], 30,
                        "the port in the label again")
 
 

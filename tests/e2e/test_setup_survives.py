@@ -14,7 +14,6 @@ import sys
 
 sys.dont_write_bytecode = True  # no cache files beside the scripts
 
-import commands_screen as cs  # noqa: E402
 import vectrin_e2e as e2e  # noqa: E402
 
 SCHEME = [5602168, 7314328, 10211039, 37120, 13092807, 4227327, 16777215, 7340031]
@@ -106,14 +105,15 @@ def test_the_adapter_plugged_in_after_the_start(binary):
         device = os.path.join(s.home, "ttyDF")
         s.link_com(1, device)  # dangling until the adapter is plugged in
         for plugged_in in (False, True):
-            cs.start_shown(s)
-            cs.check_not_spinning(s)
+            s.start()
+            e2e.wait_shown(s)
+            e2e.check_not_spinning(s)
             if plugged_in:
-                unplugged = cs.comm_label_pixels(s)
+                unplugged = e2e.comm_label_pixels(s)
                 pty = s.open_pty()
                 os.symlink(pty.slave_path, device)
-                e2e.wait_until(lambda: cs.holds_open(s, pty.slave_path), 15, "the port to open")
-                e2e.wait_until(lambda: cs.comm_label_pixels(s) != unplugged, 15, "COM1 @ 9600 BAUD")
+                e2e.wait_until(lambda: e2e.holds_open(s, pty.slave_path), 30, "the port to open")
+                e2e.wait_until(lambda: e2e.comm_label_pixels(s) != unplugged, 30, "COM1 @ 9600 BAUD")
             s.key("q")
             e2e.check(s.wait_exit() == 0 and content(s.settings_path) == asked,
                       "the file after QUIT, plugged in: %s" % plugged_in)

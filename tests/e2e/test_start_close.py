@@ -38,16 +38,16 @@ def test_opens_maximized_and_closes_by_its_close_box(binary):
             return (frame_box(s) == (0, 0, e2e.SCREEN_WIDTH, e2e.SCREEN_HEIGHT)
                     and s.window_geometry()[1] > 0)
 
-        e2e.wait_until(maximized, 10, "the maximized window")
+        e2e.wait_until(maximized, 30, "the maximized window")
         s.key("w")
-        e2e.wait_until(lambda: s.window_geometry()[2:] == (652, 453), 10,
+        e2e.wait_until(lambda: s.window_geometry()[2:] == (652, 453), 30,
                        "the normal window of 9780 x 6795 twips")
         s.key("w")
-        e2e.wait_until(maximized, 10, "the maximized window again")
-        e2e.wait_until(lambda: shows_polar_display(s), 10, "the polar display on screen")
+        e2e.wait_until(maximized, 30, "the maximized window again")
+        e2e.wait_until(lambda: shows_polar_display(s), 30, "the polar display on screen")
 
         s.close_window()
-        code = s.wait_exit(20)
+        code = s.wait_exit()
         e2e.check(code == 0, "exit code %d" % code)
         e2e.check(os.path.exists(s.settings_path), "no settings file after closing")
         e2e.check(len(s.read_settings()) == 46, "settings file items")

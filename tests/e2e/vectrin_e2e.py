@@ -3,18 +3,8 @@
 openbox, with a temporary home, driven by xdotool and read back by screen
 pixels and the settings file. The window manager frames the window and moves
 its client area: every position the harness hands out or takes is a screen
-pixel. Python standard library only. A test script is a plain program:
-
-    import vectrin_e2e as e2e
-
-    def test_something(binary):
-        with e2e.Session(binary) as s:
-            s.start()
-            s.key("h")
-            e2e.wait_until(lambda: ..., 5, "what we waited for")
-
-    if __name__ == "__main__":
-        e2e.main([test_something])
+pixel. Python standard library only. A test script is a plain program that
+calls main() with its test functions, each taking the path of the binary.
 """
 
 import argparse
@@ -36,6 +26,8 @@ SCREEN_WIDTH = 1920
 SCREEN_HEIGHT = 1080
 DPI = 96
 TWIPS_PER_PIXEL = 1440 / DPI  # 15
+# The colours of a first start, slot by slot, as stored (0x00BBGGRR).
+DEFAULT_SCHEME = [5602168, 7314328, 10211039, 37120, 13092807, 4227327, 16777215, 7340031]
 
 
 class E2EError(AssertionError):
@@ -65,104 +57,20 @@ def twips_to_pixels(twips):
     return math.floor(twips / TWIPS_PER_PIXEL + 0.5)
 
 
-def polar_geometry(client_width_px, client_height_px):
-    """Centre (x, y) and azimuth radius of the polar display in client pixels:
-    radius 0.4 x client height, centre in the middle of the width and 250
-    twips below the middle of the height."""
-    return (client_width_px / 2, client_height_px / 2 + 250 / TWIPS_PER_PIXEL,
-            client_height_px * 0.4)
-
-
-def polar_point(client_width_px, client_height_px, screen_angle_deg, fraction):
-    """The client pixel at `fraction` of the azimuth radius from the centre, at
-    `screen_angle_deg` clockwise from straight up (a true bearing minus the
-    heading on the heading-up display)."""
-    cx, cy, r = polar_geometry(client_width_px, client_height_px)
-    a = math.radians(screen_angle_deg)
-    return (int(round(cx + fraction * r * math.sin(a))), int(round(cy - fraction * r * math.cos(a))))
-
-
 class Image:
     """An RGB screen grab; pixel(x, y) gives (r, g, b)."""
 
-    def __init__(self, width, height, data):
-        self.width, self.height, self.data = width, height, data
+    def __init__(self, width, data):
+        self.width, self.data = width, data
 
     def pixel(self, x, y):
-        if not (0 <= x < self.width and 0 <= y < self.height):
-            raise IndexError("pixel (%d, %d) outside %dx%d" % (x, y, self.width, self.height))
         i = (y * self.width + x) * 3
         return tuple(self.data[i:i + 3])
-
-    def _pixels(self, box):
-        left, top, right, bottom = box or (0, 0, self.width, self.height)
-        left, right = max(left, 0), min(right, self.width)
-        for y in range(max(top, 0), min(bottom, self.height)):
-            row = self.data[(y * self.width + left) * 3:(y * self.width + right) * 3]
-            for i in range(0, len(row), 3):
-                yield tuple(row[i:i + 3])
-
-    def count(self, colour, box=None):
-        """How many pixels of the box (left, top, right, bottom; exclusive) have the colour."""
-        return list(self._pixels(box)).count(tuple(colour))
-
-    def colours(self, box=None):
-        """The set of colours in the box (left, top, right, bottom; exclusive)."""
-        return set(self._pixels(box))
-
-
-def parse_ppm(raw):
-    """Reads a binary PPM (P6, 8 or 16 bits per sample, no comments) into 8-bit RGB."""
-    header = re.match(rb"P6\s+(\d+)\s+(\d+)\s+(\d+)\s", raw)
-    check(header, "not a binary PPM: %r" % raw[:16])
-    width, height, maxval = (int(v) for v in header.groups())
-    size = width * height * 3 * (1 if maxval < 256 else 2)
-    data = raw[header.end():header.end() + size]
-    check(len(data) == size, "short PPM")
-    return Image(width, height, data if maxval < 256 else data[0::2])  # 16 bits: the high bytes
 
 
 def colour_of(bbggrr):
     """The (r, g, b) of a colour written 0x00BBGGRR, as the program stores it."""
     return (bbggrr & 0xFF, (bbggrr >> 8) & 0xFF, (bbggrr >> 16) & 0xFF)
-
-
-class _XClientMessage(ctypes.Structure):
-    _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
-                ("display", ctypes.c_void_p), ("window", ctypes.c_ulong),
-                ("message_type", ctypes.c_ulong), ("format", ctypes.c_int),
-                ("data", ctypes.c_long * 5)]
-
-
-class _XEvent(ctypes.Union):
-    _fields_ = [("xclient", _XClientMessage), ("pad", ctypes.c_long * 24)]
-
-
-def send_delete_window(display, window_id):
-    """Asks a window to close as its close box does: the WM_DELETE_WINDOW
-    message of the window-manager protocol, sent straight to the window
-    (xdotool's windowclose destroys the window)."""
-    x11 = ctypes.CDLL("libX11.so.6")
-    x11.XOpenDisplay.restype = ctypes.c_void_p
-    x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
-    x11.XInternAtom.restype = ctypes.c_ulong
-    x11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
-    x11.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long,
-                               ctypes.POINTER(_XEvent)]
-    x11.XFlush.argtypes = x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
-    dpy = x11.XOpenDisplay(display.encode())
-    check(dpy, "cannot open display %s" % display)
-    try:
-        event = _XEvent()
-        event.xclient.type = 33  # ClientMessage
-        event.xclient.window = window_id
-        event.xclient.message_type = x11.XInternAtom(dpy, b"WM_PROTOCOLS", 0)
-        event.xclient.format = 32
-        event.xclient.data[0] = x11.XInternAtom(dpy, b"WM_DELETE_WINDOW", 0)  # at CurrentTime
-        check(x11.XSendEvent(dpy, window_id, 0, 0, ctypes.byref(event)), "XSendEvent failed")
-        x11.XFlush(dpy)
-    finally:
-        x11.XCloseDisplay(dpy)
 
 
 class Pty:
@@ -233,7 +141,7 @@ class Session:
         self.display = self.env["DISPLAY"] = ":" + answer.decode().strip()
         wait_until(lambda: subprocess.run(["xdpyinfo", "-display", self.display],
                                           capture_output=True).returncode == 0,
-                   10, "Xvfb on %s" % self.display)
+                   30, "Xvfb on %s" % self.display)
         if self.managed:
             self.start_window_manager()
 
@@ -244,7 +152,7 @@ class Session:
             self.wm = subprocess.Popen(["openbox", "--sm-disable"], env=self.env, stdout=log,
                                        stderr=subprocess.STDOUT, cwd=self.home)
         wait_until(lambda: self.wm.poll() is None and "window id" in self.x(
-            "xprop", "-root", "_NET_SUPPORTING_WM_CHECK"), 10, "openbox to manage the screen")
+            "xprop", "-root", "_NET_SUPPORTING_WM_CHECK"), 30, "openbox to manage the screen")
         check(self.wm.poll() is None, "openbox ended")
 
     def x(self, *args, timeout=20):
@@ -283,14 +191,20 @@ class Session:
             lines = f.read().split("\r\n")[:-1]
         return [s[1:-1] if s.startswith('"') and s.endswith('"') else s for s in lines]
 
-    def start(self, args=(), timeout=20):
+    def start(self, args=(), timeout=30):
         """Starts the program and waits for its window; returns the window id."""
         check(self.process is None or self.process.poll() is not None, "program already running")
         self.log = open(os.path.join(self.home, "program.log"), "w")
         self.process = subprocess.Popen([self.binary, *args], env=self.env, stdout=self.log,
                                         stderr=subprocess.STDOUT, cwd=self.home)
-        self.window = int(wait_until(lambda: self.windows_titled(TITLE), timeout,
-                                     "a window titled %r" % TITLE)[0])
+
+        def window():
+            if not self.running():
+                with open(self.log.name) as log:
+                    raise E2EError("the program ended (%d): %s" % (self.process.poll(), log.read()))
+            return self.windows_titled(TITLE)
+
+        self.window = int(wait_until(window, timeout, "a window titled %r" % TITLE)[0])
         wait_until(lambda: self.window_geometry()[2] > 0, timeout, "the window to be mapped")
         self.focus()
         return self.window
@@ -340,7 +254,7 @@ class Session:
         """Moves the pointer to a screen pixel."""
         self.x("xdotool", "mousemove", str(x_px), str(y_px))
         wait_until(lambda: self.x("xdotool", "getmouselocation", "--shell").startswith(
-            "X=%d\nY=%d\n" % (x_px, y_px)), 5, "the pointer at %d,%d" % (x_px, y_px))
+            "X=%d\nY=%d\n" % (x_px, y_px)), 30, "the pointer at %d,%d" % (x_px, y_px))
 
     def click(self, x_px, y_px, button=1):
         """Clicks at a screen pixel."""
@@ -356,27 +270,32 @@ class Session:
 
     def grab(self):
         """The whole screen as an Image."""
-        return parse_ppm(subprocess.run(
-            ["import", "-display", self.display, "-window", "root", "-depth", "8", "ppm:-"],
+        return Image(self.width, subprocess.run(
+            ["import", "-display", self.display, "-window", "root", "-depth", "8", "rgb:-"],
             env=self.env, capture_output=True, timeout=30, check=True).stdout)
 
     def polar(self):
-        """Centre (x, y) and azimuth radius of the polar display in screen pixels."""
+        """Centre (x, y) and azimuth radius of the polar display in screen pixels:
+        radius 0.4 x client height, centre in the middle of the width and 250
+        twips below the middle of the height."""
         left, top, width, height = self.window_geometry()
-        cx, cy, r = polar_geometry(width, height)
-        return (left + cx, top + cy, r)
+        return (left + width / 2, top + height / 2 + 250 / TWIPS_PER_PIXEL, height * 0.4)
 
-    def polar_point(self, screen_angle_deg, fraction):
-        """The screen pixel of polar_point() for this window."""
-        left, top, width, height = self.window_geometry()
-        x, y = polar_point(width, height, screen_angle_deg, fraction)
-        return (left + x, top + y)
+    def polar_point(self, screen_angle_deg, fraction, polar=None):
+        """The screen pixel at `fraction` of the azimuth radius from the centre,
+        `screen_angle_deg` clockwise from straight up (a true bearing minus the
+        heading on the heading-up display)."""
+        cx, cy, r = polar or self.polar()
+        a = math.radians(screen_angle_deg)
+        return (round(cx + fraction * r * math.sin(a)), round(cy - fraction * r * math.cos(a)))
 
-    def close_window(self):
-        """Closes the window as its close box does."""
-        send_delete_window(self.display, self.window)
+    def close_window(self, window=None):
+        """Closes a window (the program's by default) as its close box does:
+        the window manager asks it to close (WM_DELETE_WINDOW)."""
+        check(self.managed, "closing a window needs the window manager")
+        self.x("xdotool", "windowactivate", "--sync", str(window or self.window), "key", "alt+F4")
 
-    def wait_exit(self, timeout=20):
+    def wait_exit(self, timeout=60):
         """Waits for the program to end; returns its exit code."""
         try:
             return self.process.wait(timeout)
@@ -437,6 +356,133 @@ def remove_serial_locks(pid):
                     os.remove(path)
             except OSError:
                 pass
+
+
+# --- what the tests read back from the screen and the process ---------------
+
+
+def control_box(s, frame, left, top, width, height):
+    """Screen box (left, top, right, bottom) of a control placed in twips in a
+    frame; frame(width, height) places the frame by the outer size of the
+    window, its title bar and borders included, as the program does."""
+    x, y, w, h = s.window_geometry()
+    extent_left, extent_right, extent_top, extent_bottom = s.frame_extents()
+    frame_left, frame_top = frame((w + extent_left + extent_right) * TWIPS_PER_PIXEL,
+                                  (h + extent_top + extent_bottom) * TWIPS_PER_PIXEL)
+    x0, y0 = x + twips_to_pixels(frame_left + left), y + twips_to_pixels(frame_top + top)
+    return (x0, y0, x0 + twips_to_pixels(width), y0 + twips_to_pixels(height))
+
+
+def comm_label_pixels(s):
+    """The pixels of Label_COMM, in Frame_TOP_RIGHT 2280 twips left of the right edge."""
+    box, image = control_box(s, lambda w, h: (w - 2280, 120), 240, 1200, 1695, 255), s.grab()
+    return [image.pixel(x, y) for y in range(box[1], box[3]) for x in range(box[0], box[2])]
+
+
+def wait_shown(s):
+    """Waits for the azimuth disk of a first start's colours on the screen."""
+    wait_until(lambda: s.grab().pixel(*s.polar_point(100, 0.95)) == colour_of(DEFAULT_SCHEME[3]),
+               30, "the polar display on screen")
+
+
+def near(image, point, colour):
+    return any(image.pixel(point[0] + dx, point[1] + dy) == colour
+               for dx in (-1, 0, 1) for dy in (-1, 0, 1))
+
+
+def spoke_length(s, image, screen_angle, polar):
+    """How far a bearing vector reaches along the angle, as a fraction of the
+    radius (0 for none). All spokes meet near the centre, so only a reach beyond
+    a fifth of the radius tells one angle from the next."""
+    vectors = colour_of(DEFAULT_SCHEME[6])
+    return max([i / 100 for i in range(20, 100)
+                if near(image, s.polar_point(screen_angle, i / 100, polar), vectors)], default=0)
+
+
+def draw_spoke(s, pty, message, screen_angle):
+    """Sends a DF message after each look at the screen until its spoke shows
+    along the angle; returns that screen. A look outlasts the 50 ms lock-out of
+    the message before, and however many messages a busy machine lets through,
+    three at one degree already draw a spoke beyond a quarter of the radius."""
+    polar = s.polar()
+
+    def drawn():
+        pty.write(message)
+        image = s.grab()
+        return spoke_length(s, image, screen_angle, polar) > 0.25 and image
+
+    return wait_until(drawn, 30, "the spoke at %d degrees" % screen_angle, interval=0)
+
+
+def cursor_angle(s):
+    """The whole screen angle along which the dotted cursor runs, or None."""
+    polar, image, cursor = s.polar(), s.grab(), colour_of(DEFAULT_SCHEME[7])
+    hits = {angle: sum(near(image, s.polar_point(angle, 0.55 + 0.04 * i, polar), cursor)
+                       for i in range(10)) for angle in range(360)}
+    best = max(hits, key=hits.get)
+    return best if hits[best] >= 5 else None
+
+
+def wait_cursor(s, angle):
+    wait_until(lambda: cursor_angle(s) == angle, 30, "the cursor at screen angle %d" % angle)
+
+
+def settle_cursor(s):
+    """The cursor's angle once two grabs in a row agree."""
+    seen = [None]
+
+    def steady():
+        seen.append(cursor_angle(s))
+        return seen[-1] is not None and seen[-1] == seen[-2] and (seen[-1],)
+
+    return wait_until(steady, 30, "the cursor to stand still")[0]
+
+
+def cur_cw_button(s):
+    """Screen box of CmdButton_CUR_CW, in Frame_BOTTOM_RIGHT at the bottom right."""
+    return control_box(s, lambda w, h: (w - 2760, h - 1665), 0, 720, 1215, 375)
+
+
+def num_lock_on(s):
+    """Whether the X server's Num Lock light (the second keyboard LED) is lit."""
+    x11 = ctypes.CDLL("libX11.so.6")
+    x11.XOpenDisplay.restype = ctypes.c_void_p
+    x11.XkbGetIndicatorState.argtypes = [ctypes.c_void_p, ctypes.c_uint, ctypes.c_void_p]
+    x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
+    dpy = x11.XOpenDisplay(s.display.encode())
+    state = ctypes.c_uint()
+    x11.XkbGetIndicatorState(dpy, 0x100, ctypes.byref(state))  # the core keyboard
+    x11.XCloseDisplay(dpy)
+    return bool(state.value & 2)
+
+
+def holds_open(s, path):
+    """Whether the program's process has the device open."""
+    fds = "/proc/%d/fd" % s.process.pid
+    for fd in os.listdir(fds):
+        try:
+            if os.readlink(os.path.join(fds, fd)) == path:
+                return True
+        except OSError:
+            pass
+    return False
+
+
+def wait_open(s, path):
+    wait_until(lambda: holds_open(s, path), 30, "the program to open %s" % path)
+
+
+def check_not_spinning(s, seconds=2.0):
+    """Over a stretch of wall time the program uses well under one core."""
+    def cpu():
+        with open("/proc/%d/stat" % s.process.pid) as f:
+            fields = f.read().rsplit(")", 1)[1].split()
+        return (int(fields[11]) + int(fields[12])) / os.sysconf("SC_CLK_TCK")
+
+    before, started = cpu(), time.monotonic()
+    wait_until(lambda: time.monotonic() - started >= seconds, seconds + 1, "the stretch")
+    used = cpu() - before
+    check(used < 0.6 * seconds, "the program used %.2f s CPU in %.1f s" % (used, seconds))
 
 
 def main(tests):

@@ -24,9 +24,8 @@ TEST_P(CaptureOnPty, TheHeadingFollowsTheMovingFixesThroughTheRealPort) {
     const Capture capture = loadCapture(GetParam());
     WindowOnPty window(0, SEED);
     ASSERT_TRUE(window.serial.isOpen());
-    const QDeadlineTimer deadline(60000);
     const ReplayLog log = replayCapture(
-        window, capture, [&](const std::string& chunk) { return window.send(chunk, deadline); });
+        window, capture, [&](const std::string& chunk) { return window.send(chunk); });
     EXPECT_EQ(window.received, capture.stream.size());
     checkReplay(capture, log, window.f);
 }

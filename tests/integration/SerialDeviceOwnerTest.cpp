@@ -81,35 +81,6 @@ TEST(SerialDeviceOwner, TwoLinksToOneDeviceNeverShareIt) {
     EXPECT_TRUE(second.receives(pty, "%123"));
 }
 
-TEST(SerialDeviceOwner, AFailedOpenSaysWhereThePortLeadsWhatTheSystemSaidAndWhatToDo) {
-    Station s;
-    const std::string link = (s.root / "config/COM1").string();
-    const struct {
-        fs::path target;
-        std::string reason;
-        std::vector<std::string> parts;
-    } rows[] = {
-        {s.root / "gone",
-         "COM1: NOT FOUND",
-         {"COM1 is " + (s.root / "gone").string() + ", through the link " + link +
-              ": No such file or directory.",
-          "No serial device is present: plug the adapter in"}},
-        {s.root, "COM1: NOT A PORT", {": a folder, not a serial device.", "CHOOSE DEVICE"}},
-        {"/dev/null", "COM1: NOT A PORT", {"COM1 is /dev/null, through the link"}},
-    };
-    for (const auto& row : rows) {
-        s.com1(row.target);
-        const auto [reason, whole] = s.openFailure();
-        EXPECT_EQ(reason, row.reason) << row.target;
-        for (const std::string& part : row.parts)
-            EXPECT_TRUE(contains(whole, part)) << whole;
-        EXPECT_FALSE(s.port.isOpen());
-    }
-    fs::remove(s.root / "config/COM1");
-    EXPECT_TRUE(contains(s.openFailure().second, "COM1 is " + (s.root / "dev/ttyS0").string() +
-                                                     ", as there is no link " + link));
-}
-
 // The adapter comes back as ttyUSB1 while another one took ttyUSB0, and a
 // probe holds it for a while: the port waits for it by its stable name.
 TEST(SerialDeviceOwner, AnAdapterThatComesBackUnderAnotherNameIsFoundByItsStableName) {

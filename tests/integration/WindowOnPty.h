@@ -69,10 +69,12 @@ struct WindowOnPty {
     }
 
     // Puts the text on the line, then handles the port's notifications until
-    // the receive handler has taken all of it in.
-    bool send(const std::string& text, const QDeadlineTimer& deadline) {
+    // the receive handler has taken all of it in. However busy the machine,
+    // text that has not arrived in 30 s never will.
+    bool send(const std::string& text) {
         line.send(text);
         sent += text.size();
+        const QDeadlineTimer deadline(30000);
         while (received < sent) {
             if (deadline.hasExpired()) return false;
             QCoreApplication::eventDispatcher()->processEvents(QEventLoop::WaitForMoreEvents);

@@ -13,8 +13,10 @@ inline void runEventsFor(int ms) {
 }
 
 // Runs the event loop until the condition holds or the deadline passes;
-// returns whether it held. The condition is looked at every 10 ms.
-template <typename Condition> bool waitUntil(Condition condition, int timeoutMs = 5000) {
+// returns whether it held. The condition is looked at every 10 ms. The
+// deadline only bounds a failure: on a busy machine a condition that holds at
+// once when idle may take many seconds.
+template <typename Condition> bool waitUntil(Condition condition, int timeoutMs = 30000) {
     const QDeadlineTimer deadline(timeoutMs);
     while (!condition()) {
         if (deadline.hasExpired()) return false;

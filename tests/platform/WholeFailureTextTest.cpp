@@ -14,51 +14,45 @@
 
 namespace {
 
+// The plain no-access and unnamed-holder texts are read back end to end.
 TEST(WholeFailureText, EachCauseSaysWhatToDo) {
-    DeviceTarget target;
-    target.path = "/dev/serial/by-id/usb-FTDI-port0";
-    target.device = "/dev/ttyUSB0";
-    target.link = "/home/op/.config/Vectrin/COM2";
-    target.linked = true;
-    const std::string where = "COM2 is /dev/serial/by-id/usb-FTDI-port0 (that is /dev/ttyUSB0), "
-                              "through the link /home/op/.config/Vectrin/COM2: ";
-    const SerialDevice adapter{"/dev/serial/by-id/usb-X", "/dev/ttyUSB1", "CP2102", "0001",
-                               "10c4:ea60"};
-    const struct {
-        OpenFailure cause;
-        OpenFailureFacts facts;
-        std::string text;
-    } rows[] = {
-        {OpenFailure::NoAccess,
-         {2, target, "Permission denied", {}, "dialout", false, ""},
-         where + "Permission denied. Only the group dialout may use it: run  sudo usermod -aG "
-                 "dialout \"$USER\"  and log in again (a new login is needed)."},
-        {OpenFailure::NoAccess,
-         {2, target, "Permission denied", {}, "uucp", true, ""},
-         where + "Permission denied. You are in the group uucp since this login began: log out "
-                 "and in again."},
-        {OpenFailure::InUse,
-         {2, target, "Device or resource busy", {}, "", false, "process 77 (minicom)"},
+    const DeviceTarget target{
+        "/dev/serial/by-id/usb-F", "/dev/ttyUSB0", "", false, "/cfg/COM2", true};
+    const std::string where =
+        "COM2 is /dev/serial/by-id/usb-F (that is /dev/ttyUSB0), through the link /cfg/COM2: ";
+    const SerialDevice usb{"/dev/serial/by-id/usb-X", "/dev/ttyUSB1", "CP2102", "0001",
+                           "10c4:ea60"};
+    const auto facts = [&](const char* words) {
+        OpenFailureFacts made;
+        made.port = 2;
+        made.target = target;
+        made.systemText = words;
+        return made;
+    };
+    OpenFailureFacts joined = facts("Permission denied");
+    joined.group = "uucp";
+    joined.joinedSinceLogin = true;
+    OpenFailureFacts held = facts("Device or resource busy");
+    held.holder = "process 77 (minicom)";
+    OpenFailureFacts notFound = facts("No such file or directory");
+    notFound.target = {"/dev/ttyS1", "", "", true, "/cfg/COM2", false};
+    notFound.present = {usb, {"/dev/ttyS0", "/dev/ttyS0", "", "", ""}};
+    const std::tuple<OpenFailure, OpenFailureFacts, std::string> rows[] = {
+        {OpenFailure::NoAccess, joined,
+         where +
+             "Permission denied. You are in the group uucp since this login began: log out and in "
+             "again."},
+        {OpenFailure::InUse, held,
          where + "Device or resource busy. It is in use by process 77 (minicom): close that "
                  "program or choose another."},
-        {OpenFailure::InUse,
-         {2, target, "Device or resource busy", {}, "", false, ""},
-         where + "Device or resource busy. Another program holds it (sudo fuser -v /dev/ttyUSB0 "
-                 "tells which). A modem manager probing a new adapter lets go within a minute."},
-        {OpenFailure::NotFound,
-         {2,
-          target,
-          "No such file or directory",
-          {adapter, {"/dev/ttyS0", "/dev/ttyS0", "", "", ""}},
-          "",
-          false,
-          ""},
-         where + "No such file or directory. Serial devices present: /dev/serial/by-id/usb-X "
-                 "(CP2102, serial number 0001, now /dev/ttyUSB1); /dev/ttyS0. Use CHOOSE DEVICE "
-                 "in the options dialog."},
+        {OpenFailure::NotFound, notFound,
+         "COM2 is /dev/ttyS1, as there is no link /cfg/COM2: No such file or directory. Serial "
+         "devices present: /dev/serial/by-id/usb-X (CP2102, "
+         "serial number 0001, now /dev/ttyUSB1); /dev/ttyS0. Use CHOOSE DEVICE in the options "
+         "dialog."},
     };
-    for (const auto& row : rows)
-        EXPECT_EQ(wholeFailureText(row.cause, row.facts), row.text);
+    for (const auto& [cause, row, text] : rows)
+        EXPECT_EQ(wholeFailureText(cause, row), text);
 }
 
 // The holder is named from a live process's lock file, else from the

@@ -1,10 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ProgramRig.h"
 
-#include <gtest/gtest.h>
-
-#include <utility>
-
 namespace {
 
 using ColourScheme = DialogOpen;
@@ -41,8 +37,12 @@ TEST_F(ColourScheme, ColourButtonsAndSwatchesPickTheirSlotAndDefaultColorsRestor
             const Colour before = o.settings.colours[k];
             picker.choice = before ^ 0x010101;
             surface.ops.clear();
+            f.NEWAZIMUTH = f.NEWCURSOR = f.NEWRING = false;
             optionsClick(name);
             EXPECT_EQ(picker.shownOn, before) << name;
+            if (k == 6) { // the vectors are drawn in the new colour by the next tick
+                EXPECT_TRUE(f.NEWAZIMUTH && f.NEWCURSOR && f.NEWRING);
+            }
             EXPECT_EQ(picker.flags, 3) << name;
             EXPECT_EQ(o.settings.colours[k], before ^ 0x010101) << name;
             EXPECT_EQ(refreshes(), buttons[k].second) << name;

@@ -1,41 +1,133 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ProgramRig.h"
 
-#include <gtest/gtest.h>
-
-#include <tuple>
-
 namespace {
+
+const char *COMM = "frame_COMM", *SOURCE = "Frame_HEADING_SOURCE",
+           *VAR = "Frame_HEADING_CORRECTION", *DECAY = "Frame_DECAY", *COLORS = "Frame_COLORS";
+
+// The dialog as designed, before start-up sets the port and baud rate: each
+// control's container, place in twips, caption and tag; SAVE, RECALL and
+// CANCEL are hidden.
+TEST(OptionsControls, EveryControlHasItsDesignCaptionTagAndPlace) {
+    struct Row {
+        const char *name, *container;
+        Long left, top, width, height;
+        const char *caption, *tag = "";
+        bool shown = true;
+    };
+    const Row rows[] = {
+        {"frame_COMM", "", 3600, 120, 2295, 1215, "COMM PORT"},
+        {"CmdButton_COMM_PORT", COMM, 120, 360, 2055, 375, "COMM PORT : COM 2", "COM2 @ "},
+        {"CmdButton_BAUD_RATE", COMM, 120, 720, 2055, 375, "BAUD RATE : 4800", "1200 BAUD"},
+        {"Frame_HEADING_SOURCE", "", 3600, 1440, 2295, 855, "HEADING SOURCE"},
+        {"CmdButton_HEADING", SOURCE, 120, 360, 2055, 375, "MANUAL"},
+        {"Frame_HEADING_CORRECTION", "", 3600, 2400, 2295, 1095, "MAG VAR"},
+        {"Label_HEADING_CORRECTION", VAR, 240, 240, 1695, 255, "000 WEST"},
+        {"CmdButton_ERROR_UP", VAR, 120, 600, 975, 375, "WEST"},
+        {"CmdButton_ERROR_DN", VAR, 1200, 600, 975, 375, "EAST"},
+        {"Frame_DECAY", "", 3600, 3600, 2295, 855, "DECAY"},
+        {"CmdButton_FRAC", DECAY, 120, 360, 975, 375, "FRAC 0.90", "0.9"},
+        {"CmdButton_TIME", DECAY, 1200, 360, 975, 375, "@  5 SEC", "5"},
+        {"cmdbutton_EXIT", "", 3600, 4680, 2295, 375, "EXIT"},
+        {"Frame_COLORS", "", 120, 120, 3255, 5055, "COLORS"},
+        {"cmdbutton_DISPLAY_BACKGROUND_COLOR", COLORS, 120, 360, 2415, 375, "DISPLAY BACKGROUND"},
+        {"cmdbutton_BUTTON_BACKGROUND_COLOR", COLORS, 120, 720, 2415, 375, "BUTTON BACKGROUND"},
+        {"cmdbutton_LEGEND_TEXT_COLOR", COLORS, 120, 1080, 2415, 375, "LEGEND TEXT"},
+        {"cmdbutton_AZIMUTH_BACKGROUND", COLORS, 120, 1440, 2415, 375, "AZIMUTH BACKGROUND"},
+        {"cmdbutton_AZIMUTH_SCALE_COLOR", COLORS, 120, 1800, 2415, 375, "AZIMUTH SCALE"},
+        {"cmdbutton_RANGE_RINGS_COLOR", COLORS, 120, 2160, 2415, 375, "RANGE RINGS"},
+        {"cmdbutton_VECTORS_COLOR", COLORS, 120, 2520, 2415, 375, "VECTORS"},
+        {"cmdbutton_CURSOR_COLOR", COLORS, 120, 2880, 2415, 375, "CURSOR"},
+        {"Picture_DISPLAY_BACKGROUND_COLOR", COLORS, 2520, 360, 615, 375, ""},
+        {"Picture_BUTTON_BACKGROUND_COLOR", COLORS, 2520, 720, 615, 375, ""},
+        {"Picture_LEGEND_TEXT_COLOR", COLORS, 2520, 1080, 615, 375, ""},
+        {"Picture_AZIMUTH_BACKGROUND_COLOR", COLORS, 2520, 1440, 615, 375, ""},
+        {"Picture_AZIMUTH_SCALE_COLOR", COLORS, 2520, 1800, 615, 375, ""},
+        {"Picture_RANGE_RINGS_COLOR", COLORS, 2520, 2160, 615, 375, ""},
+        {"Picture_VECTORS_COLOR", COLORS, 2520, 2520, 615, 375, ""},
+        {"Picture_CURSOR_COLOR", COLORS, 2520, 2880, 615, 375, ""},
+        {"cmdbutton_DEFAULT_COLORS", COLORS, 120, 3600, 3015, 375, "DEFAULT COLORS"},
+        {"CmdButton_A_COLORS", COLORS, 120, 4080, 1455, 375, "A  COLORS"},
+        {"CmdButton_B_COLORS", COLORS, 1680, 4080, 1455, 375, "B  COLORS"},
+        {"CmdButton_C_COLORS", COLORS, 120, 4560, 1455, 375, "C  COLORS"},
+        {"CmdButton_D_COLORS", COLORS, 1680, 4560, 1455, 375, "D  COLORS"},
+        {"CmdButton_SAVE", COLORS, 120, 3600, 855, 375, "SAVE", "", false},
+        {"CmdButton_RECALL", COLORS, 1200, 3600, 855, 375, "RECALL", "", false},
+        {"CmdButton_CANCEL", COLORS, 2280, 3600, 855, 375, "CANCEL", "", false}};
+    ProgramRig rig;
+    const auto controls = rig.o.controls();
+    for (const Row& row : rows) {
+        const auto c = std::ranges::find(controls, row.name, &Control::name);
+        ASSERT_NE(c, controls.end()) << row.name;
+        EXPECT_EQ((std::tuple{(*c)->container, (*c)->left, (*c)->top, (*c)->width, (*c)->height,
+                              (*c)->caption, (*c)->tag, (*c)->visible}),
+                  (std::tuple{std::string(row.container), row.left, row.top, row.width, row.height,
+                              std::string(row.caption), std::string(row.tag), row.shown}))
+            << row.name;
+    }
+}
 
 using OptionsDialog = DialogOpen;
 
-TEST_F(OptionsDialog, TenFracClicksAndSixTimeClicksComeBackRound) {
-    for (int i = 0; i < 8; ++i)
+// Ten FRAC clicks and six TIME clicks come back round; the decay-rate label
+// shows the fraction's five characters, then the interval. A tag outside its
+// cycle makes the command do nothing.
+TEST_F(OptionsDialog, FracAndTimeStepThroughTheirCycles) {
+    for (const auto& [tag, caption] : {std::pair{"0.85", "FRAC 0.85"},
+                                       {"0.8", "FRAC 0.80"},
+                                       {"0.75", "FRAC 0.75"},
+                                       {"0.7", "FRAC 0.70"},
+                                       {"0.65", "FRAC 0.65"},
+                                       {"0.6", "FRAC 0.60"},
+                                       {"0.55", "FRAC 0.55"},
+                                       {"0.5", "FRAC 0.50"},
+                                       {"0.95", "FRAC 0.95"},
+                                       {"0.9", "FRAC 0.90"}}) {
         optionsClick("CmdButton_FRAC");
-    EXPECT_EQ(o.CmdButton_FRAC.caption, "FRAC 0.50");
-    optionsClick("CmdButton_FRAC");
-    EXPECT_EQ(f.Label_DECAY_RATE.caption, "0.95 @  5 SEC");
-    optionsClick("CmdButton_FRAC");
-    EXPECT_EQ(o.settings.decayFractionTag, "0.9");
-    optionsClick("CmdButton_TIME");
-    EXPECT_EQ(o.settings.decayIntervalTag, "10");
-    EXPECT_EQ(f.Label_DECAY_RATE.caption, "0.90 @ 10 SEC");
-    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ((std::tuple{o.settings.decayFractionTag, o.CmdButton_FRAC.caption,
+                              f.Label_DECAY_RATE.caption}),
+                  (std::tuple<std::string, std::string, std::string>{
+                      tag, caption, std::string(caption + 5) + " @  5 SEC"}));
+    }
+    for (const auto& [tag, caption] : {std::pair{"10", "@ 10 SEC"},
+                                       {"15", "@ 15 SEC"},
+                                       {"20", "@ 20 SEC"},
+                                       {"25", "@ 25 SEC"},
+                                       {"30", "@ 30 SEC"},
+                                       {"5", "@  5 SEC"}}) {
         optionsClick("CmdButton_TIME");
-    EXPECT_EQ(o.settings.decayIntervalTag, "5");
-    EXPECT_EQ(f.Label_DECAY_RATE.caption, "0.90 @  5 SEC");
+        EXPECT_EQ((std::tuple{o.settings.decayIntervalTag, o.CmdButton_TIME.caption,
+                              f.Label_DECAY_RATE.caption}),
+                  (std::tuple<std::string, std::string, std::string>{
+                      tag, caption, std::string("0.90 ") + caption}));
+    }
+    o.settings.decayFractionTag = "0.90";
+    o.settings.decayIntervalTag = "7";
+    optionsClick("CmdButton_FRAC");
+    optionsClick("CmdButton_TIME");
+    EXPECT_EQ((std::tuple{o.settings.decayFractionTag, o.settings.decayIntervalTag,
+                          f.Label_DECAY_RATE.caption}),
+              (std::tuple<std::string, std::string, std::string>{"0.90", "7", "0.90 @  5 SEC"}));
 }
 
+// Either way the GPS warnings go; the manual heading buttons show only for
+// the manual heading; GPS_TIME restarts only when switching to GPS.
 TEST_F(OptionsDialog, HeadingTogglesTheSourceAndTheManualHeadingButtons) {
-    clock.seconds = 40000.5;
-    optionsClick("CmdButton_HEADING");
-    EXPECT_EQ(f.GPS_TIME, 40000) << "rounded half to even";
-    EXPECT_FALSE(f.CmdButton_HDG_CCW.visible);
-    clock.seconds = 40100;
-    optionsClick("CmdButton_HEADING");
-    EXPECT_EQ(f.GPS_TIME, 40000) << "switching to manual leaves GPS_TIME";
-    EXPECT_TRUE(f.CmdButton_HDG_CCW.visible);
-    EXPECT_EQ(f.Label_HDG.caption, "MAN 000 TRU");
+    for (const auto& [seconds, gps, gpsTime, label] :
+         {std::tuple{40000.5, true, 40000, "GPS 000 TRU"},
+          std::tuple{40100.0, false, 40000, "MAN 000 TRU"}}) {
+        clock.seconds = seconds;
+        f.Frame_GPS_FAIL.visible = f.Frame_GPS_SPEED.visible = true;
+        optionsClick("CmdButton_HEADING");
+        EXPECT_EQ(
+            (std::tuple{o.settings.headingSource, f.GPS_TIMER, f.GPS_TIME, f.Label_HDG.caption}),
+            (std::tuple<std::string, bool, Long, std::string>{gps ? "GPS" : "MANUAL", gps, gpsTime,
+                                                              label}));
+        EXPECT_EQ((std::array{f.CmdButton_HDG_CCW.visible, f.CmdButton_HDG_CW.visible,
+                              f.Frame_GPS_FAIL.visible, f.Frame_GPS_SPEED.visible}),
+                  (std::array{!gps, !gps, false, false}));
+    }
 }
 
 TEST_F(OptionsDialog, VariationWrapsAt180AndMinus179AndDrawsTheAzimuthAtOnce) {
@@ -46,8 +138,8 @@ TEST_F(OptionsDialog, VariationWrapsAt180AndMinus179AndDrawsTheAzimuthAtOnce) {
         o.settings.HEADING_CORRECTION = static_cast<Integer>(before);
         surface.ops.clear();
         optionsClick(button);
-        EXPECT_EQ(f.HEADING_CORRECTION, after);
-        EXPECT_EQ(o.Label_HEADING_CORRECTION.caption, text);
+        EXPECT_EQ((std::pair{f.HEADING_CORRECTION, o.Label_HEADING_CORRECTION.caption}),
+                  (std::pair{static_cast<Integer>(after), std::string(text)}));
         EXPECT_FALSE(surface.ops.empty() || refreshes()) << "the azimuth, not a cycle";
     }
 }
@@ -63,15 +155,17 @@ TEST_F(OptionsDialog, BaudRateAndCommPortStepTheirCyclesAndAFailedOpenStopsAcqui
     serial.port = 8;
     optionsClick("CmdButton_COMM_PORT");
     EXPECT_EQ(o.CmdButton_COMM_PORT.caption, "COMM PORT : COM 1");
-    EXPECT_EQ(serial.opens, 1) << "a trial open of a closed port, which stays closed";
+    EXPECT_EQ((std::pair{serial.opens, serial.isOpen()}), (std::pair{1, false}))
+        << "a trial open of a closed port, which stays closed";
     click("CmdButton_TEST");
     optionsClick("CmdButton_BAUD_RATE");
     optionsClick("CmdButton_COMM_PORT");
-    EXPECT_EQ(serial.opens, 4) << "an open port is opened again at its new rate and number";
+    EXPECT_EQ((std::pair{serial.opens, serial.isOpen()}), (std::pair{4, true}))
+        << "an open port is opened again at its new rate and number";
 
     serial.failOpen = true;
     optionsClick("CmdButton_COMM_PORT");
-    EXPECT_EQ(f.CmdButton_ACQUIRE.caption, "A:ACQUIRE  ( OFF )");
+    EXPECT_EQ(f.CmdButton_ACQUIRE.caption, ACQUIRE_OFF);
     EXPECT_EQ(o.CmdButton_COMM_PORT.backColour, TEST_SYSTEM_COLOURS.buttonShadow);
     EXPECT_EQ(f.Label_COMM.caption, "COM2 @ 9600 BAUD") << "keeps the last port that opened";
     serial.failOpen = false;
@@ -85,7 +179,7 @@ TEST_F(OptionsDialog, BaudRateAndCommPortStepTheirCyclesAndAFailedOpenStopsAcqui
     optionsClick("CmdButton_BAUD_RATE");
     EXPECT_EQ(o.CmdButton_COMM_PORT.backColour, TEST_SYSTEM_COLOURS.buttonShadow);
     optionsClick("CmdButton_COMM_PORT");
-    EXPECT_EQ(f.CmdButton_ACQUIRE.caption, "A:ACQUIRE  ( OFF )");
+    EXPECT_EQ(f.CmdButton_ACQUIRE.caption, ACQUIRE_OFF);
 }
 
 } // namespace

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ProgramRig.h"
 
-#include <gtest/gtest.h>
-
 #include <bit>
 
 namespace {
@@ -14,30 +12,42 @@ struct Presets : DialogOpen {
     bool idle() const { return o.cmdbutton_DEFAULT_COLORS.visible && !o.CmdButton_RECALL.visible; }
 };
 
-TEST_F(Presets, SaveRecallCancelAndExitOfASelectedPreset) {
-    o.settings.colours = SCHEME;
-    optionsClick("CmdButton_A_COLORS");
-    optionsClick("CmdButton_SAVE");
-    EXPECT_TRUE(idle());
-    EXPECT_EQ(preset(2), SCHEME);
-    EXPECT_EQ(refreshes(), 1) << "no colour changes, yet the display is redrawn";
-
-    optionsClick("cmdbutton_DEFAULT_COLORS");
-    optionsClick("CmdButton_A_COLORS");
-    optionsClick("CmdButton_RECALL");
-    EXPECT_EQ(o.settings.colours, SCHEME);
-    EXPECT_EQ(f.CmdButton_SECTOR.backColour, 0x020202u) << "the window is repainted";
-    EXPECT_EQ(refreshes(), 2);
-
+// A to D select presets 2 to 5; SAVE stores the scheme in use and RECALL makes
+// it the scheme again, each redrawing the display; CANCEL and EXIT end a
+// selection; a second button replaces a pending selection.
+TEST_F(Presets, EachPresetButtonSavesAndRecallsItsOwnPreset) {
+    const char* buttons[] = {"CmdButton_A_COLORS", "CmdButton_B_COLORS", "CmdButton_C_COLORS",
+                             "CmdButton_D_COLORS"};
+    for (int p = 2; p <= 5; ++p) {
+        o.settings.colours = SCHEME;
+        o.settings.colours[7] = static_cast<Colour>(p);
+        optionsClick(buttons[p - 2]);
+        surface.ops.clear();
+        optionsClick("CmdButton_SAVE");
+        EXPECT_TRUE(idle());
+        EXPECT_EQ(preset(p), o.settings.colours);
+        EXPECT_EQ(refreshes(), 1) << "no colour changes, yet the display is redrawn";
+    }
+    EXPECT_EQ(preset(1), DOCUMENTED_DEFAULTS);
+    for (int p = 2; p <= 5; ++p) {
+        optionsClick("cmdbutton_DEFAULT_COLORS");
+        optionsClick(buttons[p - 2]);
+        surface.ops.clear();
+        optionsClick("CmdButton_RECALL");
+        EXPECT_EQ(o.settings.colours[7], static_cast<Colour>(p));
+        EXPECT_EQ(f.CmdButton_SECTOR.backColour, 0x020202u) << "the window is repainted";
+        EXPECT_EQ(refreshes(), 1);
+    }
     surface.ops.clear();
     optionsClick("CmdButton_B_COLORS");
     optionsClick("CmdButton_CANCEL");
     EXPECT_TRUE(idle() && surface.ops.empty());
+    optionsClick("cmdbutton_DEFAULT_COLORS");
     optionsClick("CmdButton_A_COLORS");
     optionsClick("CmdButton_D_COLORS");
     optionsClick("CmdButton_SAVE");
-    for (int p = 1; p <= 5; ++p)
-        EXPECT_EQ(preset(p), p == 2 || p == 5 ? SCHEME : DOCUMENTED_DEFAULTS) << "preset " << p;
+    EXPECT_EQ(preset(5), DOCUMENTED_DEFAULTS);
+    EXPECT_EQ(preset(2)[7], 2u);
     optionsClick("CmdButton_C_COLORS");
     optionsClick("cmdbutton_EXIT"); // ends the selection: the dialog reopens idle
     EXPECT_TRUE(idle() && !o.visible);

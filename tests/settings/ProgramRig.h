@@ -2,22 +2,17 @@
 #pragma once
 
 #include "ProgramOnFakes.h"
+#include "support/TestRig.h"
 
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <array>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <numeric>
 #include <stdlib.h>
-#include <string>
-#include <vector>
 
 // The default colours in slot order, and the items of the default settings
-// file: the colours in decimal five times, port 1, 4800 baud, acquisition and test
-// mode on, the manual heading and the variation 0 stored as -1.
+// file: the colours in decimal five times, port 1, 4800 baud, acquisition and
+// test mode on, the manual heading and the variation 0 stored as -1.
 inline constexpr std::array<Colour, 8> DOCUMENTED_DEFAULTS{0x557B78, 0x6F9B98, 0x9BCEDF, 0x009100,
                                                            0xC7C7C7, 0x4080FF, 0xFFFFFF, 0x6FFFFF};
 inline const std::vector<std::string> DEFAULT_ITEMS = [] {

@@ -4,8 +4,6 @@
 
 #include "ProgramRig.h"
 
-#include <gtest/gtest.h>
-
 #include <csignal>
 #include <sstream>
 #include <sys/resource.h>

@@ -1,12 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/Captions.h"
-
 #include "ProgramRig.h"
-
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <utility>
 
 namespace fs = std::filesystem;
 
@@ -44,6 +37,8 @@ TEST(SettingsLoad, EachStoredItemTakesEffectAndAnUnreadableFileGivesWayToTheDefa
         // The defaults replace a damaged file, also what the first pass read from it.
         {.set = {{1, "111"}}, .keep = 20, .replaced = true},
         {.set = {{41, "12"}}, .replaced = true},
+        // ACQUIRE runs first: acquisition off, then test mode off, never opens the port.
+        {.set = {{43, A_OFF}, {44, T_OFF}}, .acquire = false, .test = false},
         // A settings path that cannot be written: the built-in defaults, and no loop.
         {.keep = -1, .spoil = [](const SettingsHome& h) { fs::create_directories(h.file / "x"); }},
         {.keep = -1,
@@ -60,6 +55,7 @@ TEST(SettingsLoad, EachStoredItemTakesEffectAndAnUnreadableFileGivesWayToTheDefa
         if (s.keep >= 0) fs::create_directories(rig.folder);
         if (s.keep >= 0) std::ofstream(rig.file, std::ios::binary) << text;
         if (s.spoil) s.spoil(rig);
+        rig.f.Frame_GPS_FAIL.visible = true;
         rig.program.start();
 
         EXPECT_EQ(fileText(rig.file), s.replaced ? settingsFile(DEFAULT_ITEMS) : text);
@@ -70,12 +66,15 @@ TEST(SettingsLoad, EachStoredItemTakesEffectAndAnUnreadableFileGivesWayToTheDefa
         EXPECT_EQ(rig.f.CmdButton_ACQUIRE.caption, s.acquire ? ACQUIRE_ON : ACQUIRE_OFF);
         EXPECT_EQ(rig.f.CmdButton_TEST.caption, s.test ? TEST_ON : TEST_OFF);
         EXPECT_EQ(rig.f.Label_HDG.caption, s.gps ? "GPS 000 TRU" : "MAN 000 TRU");
-        EXPECT_EQ(rig.f.CmdButton_HDG_CW.visible, !s.gps);
+        EXPECT_EQ((std::array{rig.f.GPS_TIMER, rig.f.CmdButton_HDG_CW.visible,
+                              rig.f.CmdButton_HDG_CCW.visible, rig.f.Frame_GPS_FAIL.visible}),
+                  (std::array{s.gps, !s.gps, !s.gps, !s.gps}));
         EXPECT_EQ(rig.o.settings.HEADING_CORRECTION, s.variation);
         EXPECT_EQ(rig.f.Label_COMM.caption, s.comm + " BAUD");
         EXPECT_EQ(rig.serial.settings, s.comm.substr(7) + ",n,8,1");
         EXPECT_EQ(rig.o.BAUD_RATE, std::stoi(s.comm.substr(7)));
-        EXPECT_EQ(rig.serial.isOpen(), s.open);
+        EXPECT_EQ((std::pair{rig.serial.isOpen(), rig.serial.opens}),
+                  (std::pair{s.open, int{s.open}}));
         EXPECT_EQ(rig.surface.back, s.background);
         rig.program.shutDown();
         EXPECT_FALSE(rig.serial.isOpen());

@@ -1,0 +1,200 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/Executive.h"
+#include "core/Timers.h"
+#include "support/TestRig.h"
+
+namespace {
+
+// The start values, in a window whose clock reads 36000.6 (rounded 36001).
+TEST(DisplayState, StartsWithTheDocumentedValuesAndEverythingElseZero) {
+    TestRig rig(false);
+    form_VECTRIN& f = rig.f;
+    rig.clock.seconds = 36000.6;
+    initialiseDisplayState(f);
+    EXPECT_EQ((std::tuple{f.SECTOR_WIDTH, f.RINGCOUNT, f.OLDRINGCOUNT, f.WIN_SIZE, f.SHOW_HIDE,
+                          f.FOCUS, f.DECAY_FRACTION}),
+              (std::tuple<Integer, Integer, Integer, Integer, Integer, Single, Single>{
+                  4, 1, 0, 1, 0, 2.5f, 0.9f}));
+    EXPECT_EQ((std::array{f.NEWAZIMUTH, f.NEWCURSOR, f.DF_TIMER, f.SIMULATE_TIMER}),
+              (std::array{true, true, true, true}));
+    EXPECT_EQ((std::array{f.NEWRING, f.NEWSECTOR, f.NEWVECTOR, f.COM_TIMEOUT_TIMER, f.DECAY_TIMER,
+                          f.GPS_TIMER, f.NEW_DF_MESSAGE}),
+              (std::array<bool, 7>{}));
+    EXPECT_EQ((std::array{f.DF_TIME, f.ROLLOVER, f.GPS_TIME, f.LAST_COM_TIME, f.DECAY_TIME}),
+              (std::array<Long, 5>{36001, 36001, 36001, 0, 0}));
+    EXPECT_EQ(
+        (std::array<int, 5>{f.HEADING, f.CURSOR_BEARING, f.INCOUNT, f.SIMULATE_COUNT, f.COPYRIGHT}),
+        (std::array<int, 5>{}));
+    EXPECT_EQ(f.MAXVECTOR + f.ACQTIME, 0);
+    EXPECT_EQ((std::tuple{rig.timer1.interval(), rig.timer1.enabled(),
+                          rig.timerMouseDown.interval(), rig.timerMouseDown.enabled()}),
+              (std::tuple{50, true, 1000, false}));
+}
+
+// The first whole message of a notification starts a cycle that takes it in at
+// once; a "%" at the end waits for the rest; all text goes to the GPS buffer.
+TEST(ReceiveHandler, TakesTheCharactersAfterTheFirstPercentAtOnce) {
+    using Row = std::tuple<const char*, const char*, bool>;
+    for (const auto& [text, message, taken] :
+         {Row{"$GPRMC,xx*12\r\n%123%124", "123", true}, Row{"abc%", "", false},
+          Row{"$GPVTG,1,2,3", "", false}}) {
+        TestRig rig;
+        rig.serial.deliver(text);
+        EXPECT_EQ((std::tuple{rig.f.DF_MESSAGE, rig.f.NEW_DF_MESSAGE, cycleRan(rig)}),
+                  (std::tuple{std::string(message), taken, taken}))
+            << text;
+        EXPECT_EQ(rig.f.GPS_BUFFER, text);
+        EXPECT_EQ(rig.serial.pending, "");
+        EXPECT_EQ(rig.f.LAST_COM_TIME, 0) << "no serial-data watch runs";
+    }
+}
+
+using Cycle = OnWindow;
+
+TEST_F(Cycle, MessagesDuringTheLockOutAreDroppedButRefreshTheWatch) {
+    f.COM_TIMEOUT_TIMER = true;
+    rig.serial.deliver("%045");
+    rig.clock.seconds += 0.02;
+    rig.serial.deliver("%090");
+    EXPECT_EQ(f.DF_MESSAGE, "045");
+    EXPECT_EQ(f.LAST_COM_TIME, 36000);
+    rig.timer1.fire();
+    EXPECT_FALSE(f.NEW_DF_MESSAGE);
+    rig.serial.deliver("%090");
+    EXPECT_EQ(f.DF_MESSAGE, "090");
+}
+
+TEST_F(Cycle, TheGpsBufferKeepsOnlyTheLast1000Characters) {
+    rig.serial.deliver(std::string(5000, 'x') + "0123456789");
+    ASSERT_EQ(f.GPS_BUFFER.size(), 1000u);
+    EXPECT_EQ(f.GPS_BUFFER.substr(990), "0123456789");
+}
+
+// A command's cycle before the tick does not take the message in again. The
+// message is taken in before the heading moves: with a GPS course in the same
+// notification, the bearing is relative to the old heading.
+TEST_F(Cycle, AMessageIsTakenInOnceAndBeforeTheHeadingMoves) {
+    rig.settings.headingSource = "GPS";
+    rig.serial.deliver("$GPRMC,1,A,4807.038,N,01131.000,E,012.4,090.0,2,003.1,W*6A" +
+                       std::string(30, ' ') + "%010");
+    EXPECT_EQ((std::pair{f.TRUE_DF_BEARING, f.HEADING}), (std::pair<Integer, Integer>{10, 90}));
+    EXECUTIVE(f);
+    EXPECT_EQ((std::pair{f.BRG_HIST[10], f.INCOUNT}), (std::pair<Single, std::int32_t>{1, 1}));
+}
+
+TEST(Timer1Tick, EndsTheLockOutAndRunsACycleThatReArmsTheTimer) {
+    TestRig rig;
+    rig.f.NEW_DF_MESSAGE = true;
+    rig.timer1.fire();
+    EXPECT_FALSE(rig.f.NEW_DF_MESSAGE);
+    EXPECT_TRUE(rig.timer1.enabled());
+    EXPECT_TRUE(cycleRan(rig));
+    EXPECT_EQ(rig.f.Label_TIME.caption, "TIME : 10:00:00 AM");
+}
+
+// The clocks at the start of a cycle.
+struct Timers : OnWindow {
+    void at(double seconds) {
+        rig.clock.seconds = seconds;
+        TIMERS(f);
+    }
+};
+
+// The counters give way to the COM TIMEOUT warning after more than five seconds
+// without text, and come back with text unless everything is hidden.
+TEST_F(Timers, SerialWatchWarnsAfterMoreThanFiveSecondsOfSilence) {
+    for (const Integer state : {Integer{0}, Integer{1}, Integer{2}}) {
+        SCOPED_TRACE(state);
+        const Long last = 36000 + 100 * state; // the clock only goes forward
+        f.SHOW_HIDE = state;
+        f.COM_TIMEOUT_TIMER = true;
+        f.LAST_COM_TIME = last;
+        f.Frame_TOP_LEFT.visible = false;
+        at(last + 5.0);
+        EXPECT_EQ((std::pair{f.Label_COM_TIMEOUT.visible, f.Frame_TOP_LEFT.visible}),
+                  (std::pair{false, state < 2}));
+        at(last + 5.05);
+        EXPECT_EQ((std::pair{f.Label_COM_TIMEOUT.visible, f.Frame_TOP_LEFT.visible}),
+                  (std::pair{true, false}));
+        rig.serial.deliver("$GPGGA");
+        at(last + 5.1);
+        EXPECT_EQ((std::pair{f.Label_COM_TIMEOUT.visible, f.Frame_TOP_LEFT.visible}),
+                  (std::pair{false, state < 2}));
+    }
+}
+
+// Four digits, then a leading blank from 1000 on; DF_TIME rounds half to even.
+TEST_F(Timers, TotalTimeCountsTheElapsedSeconds) {
+    using Row = std::tuple<Single, Long, double, const char*, Long>;
+    for (const auto& [acqtime, dfTime, clock, label, dfTimeAfter] :
+         {Row{0, 36000, 36007.0, "TOTAL TIME : 0007", 36007},
+          Row{999.4f, 36007, 36007.5, "TOTAL TIME : 0999", 36008},
+          Row{999.5f, 36008, 36008.5, "TOTAL TIME :  1000", 36008}}) {
+        f.ACQTIME = acqtime;
+        f.DF_TIME = dfTime;
+        at(clock);
+        EXPECT_EQ((std::pair{f.Label_TOTAL_TIME.caption, f.DF_TIME}),
+                  (std::pair{std::string(label), dfTimeAfter}));
+    }
+}
+
+TEST_F(Timers, AStartSecondRoundedUpIsNotTakenForMidnight) {
+    rig.clock.seconds = 36000.6;
+    initialiseDisplayState(f);
+    f.SIMULATE_TIMER = false;
+    at(36000.65);
+    at(36000.9);
+    EXPECT_EQ((std::pair{f.ROLLOVER, f.DF_TIME}), (std::pair<Long, Long>{36001, 36001}));
+    EXPECT_LT(f.ACQTIME, 1.0f);
+}
+
+// The interval and the fraction are read when the step uses them.
+TEST_F(Timers, DecayComesOnTheFirstCycleAtOrAfterItsInterval) {
+    f.DECAY_TIMER = true;
+    f.DECAY_TIME = 36000;
+    rig.settings.decayIntervalTag = "10";
+    rig.settings.decayFractionTag = "0.5";
+    f.BRG_HIST[90] = 8;
+    f.BRG_SUM[88] = 8;
+    f.BRG_SUM[90] = f.MAXVECTOR = 16;
+    f.NEWAZIMUTH = f.NEWRING = false;
+    at(36009.99);
+    EXPECT_EQ((std::tuple{f.BRG_HIST[90], f.NEWAZIMUTH}), (std::tuple{8.0f, false}));
+    at(36010.2);
+    EXPECT_EQ((std::array{f.BRG_HIST[90], f.BRG_SUM[88], f.BRG_SUM[90], f.MAXVECTOR}),
+              (std::array<Single, 4>{4, 4, 8, 8}));
+    EXPECT_EQ((std::tuple{f.DECAY_TIME, f.NEWAZIMUTH, f.NEWRING}), (std::tuple{36010, true, true}));
+    rig.settings.decayIntervalTag = "5";
+    rig.settings.decayFractionTag = "0.95";
+    at(36014.9);
+    EXPECT_EQ(f.BRG_HIST[90], 4);
+    at(36015.0);
+    EXPECT_FLOAT_EQ(f.BRG_HIST[90], 0.95f * 4);
+}
+
+// GPS FAIL replaces GPS SPEED after more than ten seconds without a GPS
+// heading, but only while the GPS watch runs and DF comes from the line.
+TEST_F(Timers, GpsWatchWarnsOnlyWhileAcquiringFromTheLine) {
+    using Row = std::tuple<const char*, const char*, bool, double, bool>;
+    double base = 36000; // the clock only goes forward
+    for (const auto& [acquire, test, watch, silence, warned] :
+         {Row{ACQUIRE_ON, TEST_ON, true, 3600, false}, Row{ACQUIRE_ON, TEST_OFF, true, 10, false},
+          Row{ACQUIRE_ON, TEST_OFF, true, 10.05, true},
+          Row{ACQUIRE_OFF, TEST_OFF, true, 100, false},
+          Row{ACQUIRE_ON, TEST_OFF, false, 100, false}}) {
+        base += 5000;
+        f.CmdButton_ACQUIRE.caption = acquire;
+        f.CmdButton_TEST.caption = test;
+        f.GPS_TIMER = watch;
+        at(base);
+        f.GPS_TIME = static_cast<Long>(base);
+        f.Frame_GPS_FAIL.visible = false;
+        f.Frame_GPS_SPEED.visible = true;
+        at(base + silence);
+        EXPECT_EQ((std::pair{f.Frame_GPS_FAIL.visible, f.Frame_GPS_SPEED.visible}),
+                  (std::pair{warned, !warned}))
+            << acquire << test << watch << silence;
+    }
+}
+
+} // namespace

@@ -1,0 +1,178 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/BearingIntake.h"
+#include "core/DfIn.h"
+#include "core/Summing.h"
+#include "support/DisplayFixture.h"
+
+#include <limits>
+
+namespace {
+
+// Whole bearings show as three digits; other values keep the last characters
+// of their text. The count shows four digits, then a blank and the whole number.
+TEST(BearingLabels, GrowFromZeroPaddedDigitsToTheWholeText) {
+    const std::pair<Single, const char*> last[] = {{0, "000"},    {9, "009"},   {10, "010"},
+                                                   {99, "099"},   {100, "100"}, {359, "359"},
+                                                   {4.5f, "005"}, {-45, "005"}, {12.5f, "0.5"}};
+    for (const auto& [value, text] : last)
+        EXPECT_EQ(lastBearingText(value), std::string("LAST BRG : ") + text) << value;
+    const std::pair<std::int32_t, const char*> total[] = {
+        {9, "0009"},   {10, "0010"},    {99, "0099"},     {100, "0100"},
+        {999, "0999"}, {1000, " 1000"}, {32768, " 32768"}};
+    for (const auto& [count, text] : total)
+        EXPECT_EQ(totalBearingText(count), std::string("TOTAL BRG : ") + text) << count;
+}
+
+// The count goes on past 32767 and stops at the largest Long rather than wrap.
+TEST(BearingIntake, CountsEachBearingAndShowsTheNewCount) {
+    TestRig rig;
+    form_VECTRIN& f = rig.f;
+    constexpr std::int32_t largest = std::numeric_limits<std::int32_t>::max();
+    for (const auto& [count, caption] :
+         {std::pair{32768, "TOTAL BRG :  32768"}, std::pair{largest, "TOTAL BRG :  2147483647"}}) {
+        f.INCOUNT = count - 1;
+        takeInBearing(f, 10, 0, 0);
+        EXPECT_EQ((std::pair{f.INCOUNT, f.Label_TOTAL_BRG.caption}),
+                  (std::pair{count, std::string(caption)}));
+    }
+    takeInBearing(f, 10, 0, 0);
+    EXPECT_EQ(f.INCOUNT, largest);
+}
+
+// DF_IN on the design window: slot 1, the display background, draws in colour
+// 1, slot 8, the cursor, in colour 8.
+struct DfIn : OnDesignWindow {
+    void takeIn(int heading, const std::string& message) {
+        f.HEADING = static_cast<Integer>(heading);
+        f.DF_MESSAGE = message;
+        DF_IN(f);
+    }
+};
+
+TEST_F(DfIn, NorthIsCountedInCell360AndItsSectorWrapsPastNorth) {
+    takeIn(0, "000");
+    EXPECT_EQ((std::tuple{f.TRUE_DF_BEARING, f.BRG_HIST[360], f.BRG_HIST[0], f.MAXVECTOR}),
+              (std::tuple<Integer, Single, Single, Single>{360, 1, 0, 1}));
+    for (int d = 0; d <= 360; ++d)
+        EXPECT_EQ(f.BRG_SUM[d], d >= 358 || (d >= 1 && d <= 2) ? 1 : 0) << "cell " << d;
+    EXPECT_EQ(f.Label_LAST_BRG.caption, "LAST BRG : 000");
+    EXPECT_EQ(f.Label_TOTAL_BRG.caption, "TOTAL BRG : 0001");
+}
+
+// The heading plus the message's number, rounded half to even, brought into
+// 1..360 by one wrap step; the label shows the number as received. A message
+// that is no number counts as straight ahead.
+TEST_F(DfIn, AddsTheHeadingRoundsHalfToEvenAndWrapsIntoTheTable) {
+    using Row = std::tuple<int, const char*, Integer, const char*>;
+    for (const auto& [heading, message, bearing, label] :
+         {Row{300, "090", 30, "090"}, Row{10, "350", 360, "350"}, Row{0, "4.5", 4, "005"},
+          Row{0, "5.5", 6, "005"}, Row{359, "002", 1, "002"}, Row{0, "-5", 355, "005"},
+          Row{1, "-.5", 360, "005"}, Row{358, "362", 360, "362"}, Row{0, "720", 360, "720"},
+          Row{0, "-359", 1, "009"}, Row{0, "7e2", 340, "700"}, Row{90, "ABC", 90, "000"},
+          Row{45, "", 45, "000"}, Row{0, " 45", 45, "045"}, Row{0, "\r\n", 360, "000"}}) {
+        takeIn(heading, message);
+        EXPECT_EQ((std::pair{f.TRUE_DF_BEARING, f.Label_LAST_BRG.caption}),
+                  (std::pair{bearing, std::string("LAST BRG : ") + label}))
+            << heading << " + " << message;
+    }
+}
+
+// A total that one wrap step cannot bring into 1..360 comes from a corrupted
+// message: it touches neither the warning, the tables, the marker, the labels
+// nor the count.
+TEST_F(DfIn, ABearingOneWrapStepCannotBringIntoTheTableTouchesNothing) {
+    takeIn(0, "045");
+    f.Label_COM_TIMEOUT.visible = true;
+    rig.surface.ops.clear();
+    const auto hist = f.BRG_HIST;
+    const auto sums = f.BRG_SUM;
+    for (const auto& [heading, message] :
+         {std::pair{0, "999"}, std::pair{-355, "-5"}, std::pair{0, "721"}, std::pair{0, "-360"},
+          std::pair{0, "9e99999"}})
+        takeIn(heading, message);
+    EXPECT_EQ((std::tuple{f.TRUE_DF_BEARING, f.MAXVECTOR, f.INCOUNT}),
+              (std::tuple<Integer, Single, std::int32_t>{45, 1, 1}));
+    EXPECT_TRUE(f.BRG_HIST == hist && f.BRG_SUM == sums && rig.surface.ops.empty());
+    EXPECT_EQ(f.Label_LAST_BRG.caption, "LAST BRG : 045");
+    EXPECT_TRUE(f.Label_COM_TIMEOUT.visible);
+}
+
+// Without a warning the serial-data watch is left alone; the first message
+// after a COM TIMEOUT warning ends it at once, whatever panels are hidden.
+TEST_F(DfIn, ADfMessageEndsTheComTimeoutWarningAtOnce) {
+    f.Frame_TOP_LEFT.visible = false;
+    f.SHOW_HIDE = 2;
+    takeIn(0, "010");
+    EXPECT_EQ((std::tuple{f.Frame_TOP_LEFT.visible, f.COM_TIMEOUT_TIMER, f.LAST_COM_TIME}),
+              (std::tuple{false, false, 0}));
+    rig.clock.seconds = 36001.5;
+    f.Label_COM_TIMEOUT.visible = true;
+    takeIn(0, "010");
+    EXPECT_EQ((std::tuple{f.Label_COM_TIMEOUT.visible, f.Frame_TOP_LEFT.visible,
+                          f.COM_TIMEOUT_TIMER, f.LAST_COM_TIME}),
+              (std::tuple{false, true, true, 36002}));
+}
+
+// Each intake overdraws the previous marker in the background colour, then
+// draws the new one 250 outside the azimuth ring at the relative bearing (0 is
+// straight up), turned by the main window's variation while VAR is on.
+TEST_F(DfIn, TheMarkerIsErasedWhereItWasAndDrawnOutsideTheRing) {
+    takeIn(123, "000");
+    f.CmdButton_VAR.caption = VAR_ON;
+    f.HEADING_CORRECTION = 10;
+    rig.settings.HEADING_CORRECTION = -50;
+    takeIn(200, "000");
+    // 80 degrees from the x axis: 2968 * cos 80 = 515.4, 2968 * sin 80 = 2922.9.
+    const std::tuple<Colour, double, double> expected[] = {
+        {1, 0, 0}, {8, 4890, 679.5}, {1, 4890, 679.5}, {8, 5405.4, 724.6}};
+    ASSERT_EQ(rig.surface.ops.size(), std::size(expected));
+    for (std::size_t i = 0; i < std::size(expected); ++i) {
+        const DrawOp& op = rig.surface.ops[i];
+        const auto& [colour, x, y] = expected[i];
+        EXPECT_EQ((std::tuple{op.kind, op.radius, op.pen.foreColour}),
+                  (std::tuple{DrawOp::Circle, 75.0f, colour}));
+        EXPECT_NEAR(op.x, x, 0.5) << i;
+        EXPECT_NEAR(op.y, y, 0.5) << i;
+    }
+}
+
+using Summing = OnWindow;
+
+// Sums and a peak left from before play no part; cell 0 is neither read nor written.
+TEST_F(Summing, NorthSpreadsAcrossTheWrapAndTheWidestSectorOver109Cells) {
+    f.BRG_HIST[360] = 1;
+    f.BRG_HIST[0] = 99;
+    f.BRG_SUM.fill(3);
+    f.MAXVECTOR = 40;
+    f.NEWSECTOR = true;
+    rig.timer1.fire();
+    for (int d = 0; d <= 360; ++d)
+        EXPECT_EQ(f.BRG_SUM[d], d == 0 ? 3 : d >= 358 || d <= 2 ? 1 : 0) << "cell " << d;
+    EXPECT_EQ((std::pair{f.MAXVECTOR, f.NEWSECTOR}), (std::pair{1.0f, false}));
+    f.SECTOR_WIDTH = 108;
+    f.BRG_HIST = {};
+    f.BRG_HIST[180] = 2.5f;
+    SUMMING(f);
+    for (int d = 1; d <= 360; ++d)
+        EXPECT_EQ(f.BRG_SUM[d], d >= 126 && d <= 234 ? 2.5f : 0) << "cell " << d;
+    EXPECT_EQ(f.MAXVECTOR, 2.5f);
+}
+
+// Bearings taken in one by one leave exactly the sums and the peak that a full
+// recomputation finds, for every sector width and across north.
+TEST_F(Summing, FullRecomputationEqualsTheIncrementalUpdates) {
+    for (const int width : {4, 6, 8, 12, 18, 24, 36, 48, 72, 108}) {
+        f.BRG_HIST = {};
+        f.BRG_SUM = {};
+        f.MAXVECTOR = 0;
+        f.SECTOR_WIDTH = static_cast<Integer>(width);
+        for (int i = 0; i < 2000; ++i)
+            takeInBearing(f, 1 + (i * i) % 360, 0, 0);
+        const auto incremental = f.BRG_SUM;
+        const Single peak = f.MAXVECTOR;
+        SUMMING(f);
+        EXPECT_TRUE(f.BRG_SUM == incremental && f.MAXVECTOR == peak) << "width " << width;
+    }
+}
+
+} // namespace

@@ -1,0 +1,114 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "QtWait.h"
+#include "platform/KeyCodes.h"
+#include "platform/QtClock.h"
+#include "platform/QtColourPicker.h"
+#include "platform/QtColours.h"
+#include "platform/QtTimer.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QKeyEvent>
+#include <QLocale>
+
+#include <gtest/gtest.h>
+
+#include <regex>
+#include <tuple>
+
+namespace {
+
+// X keycodes of a PC keyboard: the top-row 2 is 11, 0 is 19, keypad 8 is 80.
+TEST(KeyCodes, KeysGiveTheVirtualKeyCodesOfTheKeyMap) {
+    const std::tuple<int, Qt::KeyboardModifiers, quint32, int> rows[] = {
+        {Qt::Key_A, Qt::NoModifier, 38, 65},
+        {Qt::Key_A, Qt::ShiftModifier, 38, 65},
+        {Qt::Key_At, Qt::ShiftModifier, 11, 50}, // Shift+2 is still the 2 key
+        {Qt::Key_ParenRight, Qt::ShiftModifier, 19, 48},
+        {Qt::Key_5, Qt::NoModifier, 0, 53}, // no physical key known: the digit
+        {Qt::Key_8, Qt::KeypadModifier, 80, 104},
+        {Qt::Key_0, Qt::KeypadModifier, 90, 96},
+        {Qt::Key_6, Qt::KeypadModifier | Qt::ControlModifier, 85, 102},
+        {Qt::Key_Up, Qt::KeypadModifier, 80, 38},                      // keypad with Num Lock off
+        {Qt::Key_Up, Qt::KeypadModifier | Qt::ShiftModifier, 80, 104}, // Shift, Num Lock on
+        {Qt::Key_Left, Qt::KeypadModifier | Qt::ShiftModifier, 83, 100},
+        {Qt::Key_Left, Qt::ShiftModifier, 113, 37}, // the arrow key beside the keypad
+        {Qt::Key_Shift, Qt::ShiftModifier, 50, 16},
+        {Qt::Key_F2, Qt::NoModifier, 68, 113}, // its low byte would be the 1 key's code
+        {Qt::Key_Menu, Qt::NoModifier, 135, 0},
+    };
+    for (const auto& [key, modifiers, scan, code] : rows)
+        EXPECT_EQ(virtualKeyCode(key, modifiers, scan), code) << "Qt key " << key;
+    const QKeyEvent shiftTwo(QEvent::KeyPress, Qt::Key_At, Qt::ShiftModifier, 11, 0, 0, "@");
+    EXPECT_EQ(virtualKeyCode(shiftTwo), 50);
+    // The modifier mask: Shift 1, Ctrl 2, Alt 4, nothing for the others.
+    EXPECT_EQ(modifierMask(Qt::ShiftModifier | Qt::AltModifier | Qt::KeypadModifier), 5);
+    EXPECT_EQ(modifierMask(Qt::ControlModifier | Qt::MetaModifier), 2);
+}
+
+TEST(QtClock, TheTimeTextHasSecondsAndNoTimeZone) {
+    const QLocale saved;
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    const std::string us = QtClock().timeOfDayText();
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const std::string german = QtClock().timeOfDayText();
+    QLocale::setDefault(saved);
+    EXPECT_TRUE(std::regex_match(us, std::regex(R"(\d{1,2}:\d{2}:\d{2} (AM|PM))"))) << us;
+    EXPECT_TRUE(std::regex_match(german, std::regex(R"(\d{2}:\d{2}:\d{2})"))) << german;
+}
+
+// Shows the picker, and once its modal dialog is up sets `choice` in it and
+// accepts or cancels; returns the colour the dialog opened on.
+QColor pick(QtColourPicker& picker, QColor choice, bool accept) {
+    QColor opened;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        poll.stop();
+        opened = dialog->currentColor();
+        dialog->setCurrentColor(choice);
+        accept ? dialog->accept() : dialog->reject();
+    });
+    poll.start(10);
+    picker.show();
+    return opened;
+}
+
+TEST(QtColourPicker, OpensOnTheColourSetOrWhiteAndCancelKeepsTheColour) {
+    QtColourPicker picker;
+    picker.setFlags(3);
+    picker.setColour(0x00009100);
+    EXPECT_EQ(fromQColor(pick(picker, QColor(0x12, 0x34, 0x56), true)), 0x00009100u);
+    EXPECT_EQ(picker.colour(), 0x00563412u);
+    picker.setFlags(0);
+    EXPECT_EQ(pick(picker, Qt::black, false), QColor(Qt::white));
+    EXPECT_EQ(picker.colour(), 0x00563412u);
+}
+
+// The cycle's handler switches its timer off and on again while it runs.
+TEST(QtTimer, TicksWhileEnabledWithAnIntervalAndRunsTheAfterHookAfterEachTick) {
+    QtTimer timer;
+    std::string order;
+    timer.setTickHandler([&] {
+        timer.setEnabled(false);
+        order += 't';
+        timer.setEnabled(true);
+    });
+    timer.setAfterTick([&] { order += 'a'; });
+    timer.setInterval(1);
+    runEventsFor(30); // not enabled
+    timer.setInterval(0);
+    timer.setEnabled(true);
+    runEventsFor(30); // no interval
+    EXPECT_EQ(order, "");
+    timer.setInterval(1);
+    ASSERT_TRUE(waitUntil([&] { return order.size() >= 20; }));
+    timer.setEnabled(false);
+    EXPECT_EQ(order.substr(0, 6), "tatata");
+    const std::size_t ticks = order.size();
+    runEventsFor(30);
+    EXPECT_EQ(order.size(), ticks);
+}
+
+} // namespace
