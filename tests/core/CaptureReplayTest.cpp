@@ -2,8 +2,6 @@
 #include "support/NmeaCaptures.h"
 #include "support/TestRig.h"
 
-#include <gtest/gtest.h>
-
 namespace {
 
 // Each real receiver capture through the fake serial port into the running

@@ -6,11 +6,6 @@
 #include "core/Executive.h"
 #include "support/TestRig.h"
 
-#include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
-
 namespace {
 
 using Messages = std::vector<std::string>;
@@ -45,6 +40,7 @@ TEST(DfFraming, EveryStreamCutAnywhereTakesInTheSameMessages) {
         {"% 45", {" 45"}},
         {"%7\r\n", {"7\r\n"}},
         {"%%123", {"123"}},              // a "%" starts afresh
+        {"%123%124", {"123"}},           // the next message falls in the lock-out
         {"%1%234", {"234"}},             // a message that lost its end
         {"%abc", {}},                    // letters
         {std::string("%\0\0\0", 4), {}}, // NUL bytes

@@ -3,9 +3,6 @@
 #include "core/Timers.h"
 #include "support/TestRig.h"
 
-#include <gtest/gtest.h>
-
-#include <algorithm>
 #include <cmath>
 
 namespace {
