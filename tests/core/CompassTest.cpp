@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/Compass.h"
+#include "support/NmeaCaptures.h"
 #include "support/TestRig.h"
 
 namespace {
@@ -133,5 +134,22 @@ TEST_F(Compass, WithVariationOnTheLabelShowsTheMagneticHeading) {
     COMPASS(f);
     EXPECT_NE(f.GPS_BUFFER, "");
 }
+
+// Each real receiver capture through the fake serial port into the running
+// cycle; the checks, shared with the replays through a pseudo-terminal, are
+// those of NmeaCaptures.h.
+class CaptureReplay : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(CaptureReplay, TheHeadingFollowsTheMovingFixesAndNothingElse) {
+    const Capture capture = loadCapture(GetParam());
+    TestRig rig;
+    const ReplayLog log = replayCapture(rig, capture, [&rig](const std::string& chunk) {
+        rig.serial.deliver(chunk);
+        return true;
+    });
+    checkReplay(capture, log, rig.f);
+}
+
+INSTANTIATE_TEST_SUITE_P(Captures, CaptureReplay, ::testing::ValuesIn(CAPTURES), captureTestName);
 
 } // namespace

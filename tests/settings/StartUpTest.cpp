@@ -23,9 +23,10 @@ TEST(SettingsLoad, EachStoredItemTakesEffectAndAnUnreadableFileGivesWayToTheDefa
     const std::vector<Start> starts{
         // A first start without a settings folder writes the default file and runs on it.
         {.keep = -1, .replaced = true},
+        // ACQUIRE runs first: acquisition off, then test mode off, never opens the port.
+        {.set = {{43, A_OFF}, {44, T_OFF}}, .acquire = false, .test = false},
         // Only the exact OFF captions and "GPS" count; numbers are rounded half to even, the
         // variation is stored one lower, and what is not a number reads as 0.
-        {.set = {{43, A_OFF}, {44, T_OFF}}, .acquire = false, .test = false},
         {.set = {{43, "\"A:ACQUIRE ( OFF )\""}, {44, "\"T:TEST ( OFF )\""}, {45, "\"gps\""}}},
         {.set = {{42, "9600"}, {44, T_OFF}}, .test = false, .open = true, .comm = "COM1 @ 9600"},
         {.set = {{45, "\"GPS\""}}, .gps = true},
@@ -37,8 +38,6 @@ TEST(SettingsLoad, EachStoredItemTakesEffectAndAnUnreadableFileGivesWayToTheDefa
         // The defaults replace a damaged file, also what the first pass read from it.
         {.set = {{1, "111"}}, .keep = 20, .replaced = true},
         {.set = {{41, "12"}}, .replaced = true},
-        // ACQUIRE runs first: acquisition off, then test mode off, never opens the port.
-        {.set = {{43, A_OFF}, {44, T_OFF}}, .acquire = false, .test = false},
         // A settings path that cannot be written: the built-in defaults, and no loop.
         {.keep = -1, .spoil = [](const SettingsHome& h) { fs::create_directories(h.file / "x"); }},
         {.keep = -1,
@@ -102,6 +101,60 @@ TEST(SettingsRoundTrip, AFileIsAppliedWholeAndWrittenBackWithEveryVariationOneLo
         run.program.shutDown();
         items.back() = std::to_string(v - 1);
         ASSERT_EQ(fileText(home.file), settingsFile(items));
+    }
+}
+
+// What the operator does while the adapter is unplugged, whether its device
+// can be opened when it appears, and what the program then shows and saves.
+struct Wait {
+    std::string pressed = {}; // a button pressed before the device appears
+    bool opens = true;
+    bool open = false, awaiting = false;
+    std::string comm, acquire = ACQUIRE_ON, test = TEST_OFF; // Label_COMM, captions at QUIT
+};
+
+TEST(AdapterAbsent, TheFileAppliesWholeAndAcquisitionStartsWhenTheDeviceAppears) {
+    const std::vector<Wait> rows{
+        {.open = true, .comm = "COM3 @ 9600 BAUD"},
+        {.opens = false, .awaiting = true, .comm = "COM3: IN USE"},
+        {.pressed = "CmdButton_ACQUIRE", .comm = "COM3: NOT FOUND", .acquire = ACQUIRE_OFF},
+        {.pressed = "CmdButton_TEST",
+         .comm = "COM3: NOT FOUND",
+         .acquire = ACQUIRE_OFF,
+         .test = TEST_ON},
+        {.pressed = "CmdButton_RECALL", .comm = "COM3: NOT FOUND", .acquire = ACQUIRE_OFF},
+    };
+    for (const Wait& row : rows) {
+        SCOPED_TRACE(row.pressed + (row.opens ? " opens" : " fails"));
+        ProgramRig rig;
+        std::vector<std::string> items = DEFAULT_ITEMS;
+        std::ranges::transform(SCHEME, items.begin(), [](Colour c) { return std::to_string(c); });
+        std::ranges::copy(std::vector<std::string>{"3", "9600", items[42], T_OFF, "\"GPS\"", "3"},
+                          items.begin() + 40);
+        std::filesystem::create_directories(rig.folder);
+        std::ofstream(rig.file, std::ios::binary) << settingsFile(items);
+        rig.serial.failReason = "COM3: NOT FOUND";
+        rig.serial.failOpen = true;
+        rig.program.start();
+
+        EXPECT_EQ(rig.o.settings.colours, SCHEME);
+        EXPECT_EQ(rig.f.Label_HDG.caption, "GPS 000 TRU");
+        EXPECT_EQ(rig.f.HEADING_CORRECTION, 4);
+        EXPECT_EQ(rig.f.CmdButton_ACQUIRE.caption, ACQUIRE_OFF);
+        EXPECT_EQ(rig.f.Label_COMM.caption, "COM3: NOT FOUND");
+        EXPECT_EQ(fileText(rig.file), settingsFile(items)) << "the file is not replaced";
+
+        if (!row.pressed.empty()) rig.click(row.pressed);
+        rig.serial.failOpen = !row.opens;
+        rig.serial.failReason = "COM3: IN USE";
+        rig.serial.deviceAppears();
+        EXPECT_EQ(rig.serial.isOpen(), row.open);
+        EXPECT_EQ(static_cast<bool>(rig.serial.awaited), row.awaiting);
+        EXPECT_EQ(rig.f.Label_COMM.caption, row.comm);
+        rig.program.shutDown();
+        items[42] = "\"" + row.acquire + "\"";
+        items[43] = "\"" + row.test + "\"";
+        EXPECT_EQ(fileText(rig.file), settingsFile(items));
     }
 }
 
