@@ -44,11 +44,11 @@ TEST_F(DfIn, AddsTheHeadingRoundsHalfToEvenAndWrapsIntoTheTable) {
     using Row = std::tuple<int, const char*, Integer, const char*>;
     for (const auto& [heading, message, bearing, label] :
          {Row{300, "090", 30, "090"}, Row{10, "350", 360, "350"}, Row{0, "4.5", 4, "005"},
-          Row{0, "5.5", 6, "005"}, Row{0, "12.5", 12, "0.5"}, Row{359, "002", 1, "002"},
-          Row{0, "-5", 355, "005"}, Row{1, "-.5", 360, "005"}, Row{358, "362", 360, "362"},
-          Row{0, "720", 360, "720"}, Row{0, "-359", 1, "009"}, Row{0, "7e2", 340, "700"},
-          Row{90, "ABC", 90, "000"}, Row{45, "", 45, "000"}, Row{0, " 45", 45, "045"},
-          Row{0, "\r\n", 360, "000"}}) {
+          Row{0, "5.5", 6, "005"}, Row{0, "12.5", 12, "0.5"}, Row{0, ".01", 360, "001"},
+          Row{359, "002", 1, "002"}, Row{0, "-5", 355, "005"}, Row{1, "-.5", 360, "005"},
+          Row{358, "362", 360, "362"}, Row{0, "720", 360, "720"}, Row{0, "-359", 1, "009"},
+          Row{0, "7e2", 340, "700"}, Row{90, "ABC", 90, "000"}, Row{45, "", 45, "000"},
+          Row{0, " 45", 45, "045"}, Row{0, "\r\n", 360, "000"}}) {
         takeIn(heading, message);
         EXPECT_EQ((std::pair{f.TRUE_DF_BEARING, f.Label_LAST_BRG.caption}),
                   (std::pair{bearing, std::string("LAST BRG : ") + label}))

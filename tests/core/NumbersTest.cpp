@@ -36,13 +36,4 @@ TEST(LeadingNumber, ReadsSignDigitsPointAndExponentAsFarAsTheyGo) {
     EXPECT_EQ(leadingSingle("-1e400"), -std::numeric_limits<Single>::max());
 }
 
-// Singles are written with a sign place, as short as they stay exact.
-TEST(SignedSingleText, WritesASignPlaceAndTheShortestExactDigits) {
-    const std::pair<Single, const char*> rows[] = {{45, " 45"},       {4.5f, " 4.5"},
-                                                   {-0.25f, "-0.25"}, {-0.0f, " 0"},
-                                                   {1e5f, " 100000"}, {1e-3f, " 0.001"}};
-    for (const auto& [value, text] : rows)
-        EXPECT_EQ(signedSingleText(value), text) << value;
-}
-
 } // namespace
