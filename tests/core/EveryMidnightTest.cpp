@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/Captions.h"
 #include "core/Timers.h"
 #include "support/TestRig.h"
 
