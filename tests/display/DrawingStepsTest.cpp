@@ -90,11 +90,13 @@ TEST_F(Cursor, PointsAtItsBearingOnTheHeadingUpDisplay) {
     }
 }
 
-// The old line in the disk's colour, the old marker in the window's; that
-// they retrace the old cursor exactly the pixel tests prove.
+// The old line in the disk's colour, the old marker in the window's, each
+// retracing exactly what was drawn (the surface's own tests show that the
+// same line or circle drawn again sets the same pixels).
 TEST_F(Cursor, ErasesWhatItDrewLastThenDrawsADottedLineAndASolidMarker) {
     f.CURSOR_BEARING = 30;
     CURSOR(f);
+    const std::vector<DrawOp> old(rig.surface.ops.end() - 2, rig.surface.ops.end());
     rig.surface.ops.clear();
     f.CURSOR_BEARING = 31;
     CURSOR(f);
@@ -105,6 +107,11 @@ TEST_F(Cursor, ErasesWhatItDrewLastThenDrawsADottedLineAndASolidMarker) {
                                       {DrawOp::Circle, 1, LineStyle::Solid, 50},
                                       {DrawOp::Line, 8, LineStyle::Dotted, 0},
                                       {DrawOp::Circle, 8, LineStyle::Solid, 50}}));
+    for (std::size_t i = 0; i < 2; ++i) {
+        const DrawOp& erased = rig.surface.ops[i];
+        EXPECT_EQ((std::tuple{erased.x, erased.y, erased.dx, erased.dy}),
+                  (std::tuple{old[i].x, old[i].y, old[i].dx, old[i].dy}));
+    }
 }
 
 using Rings = OnDesignWindow;

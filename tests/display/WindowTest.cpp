@@ -4,6 +4,7 @@
 
 #include "support/DisplayFixture.h"
 
+#include <cmath>
 #include <map>
 #include <set>
 
@@ -116,14 +117,20 @@ struct Resize : OnDesignWindow {
 };
 
 // The circle's diameter is 0.8 of the client height, also in a window
-// narrower than high; the centre sits 250 below the middle.
+// narrower than high; the centre sits 250 below the middle. The cursor is
+// erased on the new circle: erased where it stood on the old one, it would
+// leave a line of the disk's colour outside a smaller disk.
 TEST_F(Resize, GeometryFollowsTheClientArea) {
-    resizeTo({9780, 6795}, {9900, 7200});
-    EXPECT_EQ((std::tuple{f.AZRADIUS, f.CENTERX, f.CENTERY}),
-              (std::tuple{2718.0f, 4890.0f, 3647.5f}));
-    resizeTo({6000, 9000}, {6120, 9400});
-    EXPECT_EQ((std::tuple{f.AZRADIUS, f.CENTERX, f.CENTERY}),
-              (std::tuple{3600.0f, 3000.0f, 4750.0f}));
+    using Row = std::tuple<TwipsSize, TwipsSize, Single, Single, Single>;
+    for (const auto& [client, window, radius, x, y] :
+         {Row{{9780, 6795}, {9900, 7200}, 2718, 4890, 3647.5f},
+          Row{{6000, 9000}, {6120, 9400}, 3600, 3000, 4750},
+          Row{{3000, 2000}, {3120, 2400}, 800, 1500, 1250}}) {
+        resizeTo(client, window);
+        EXPECT_EQ((std::tuple{f.AZRADIUS, f.CENTERX, f.CENTERY}), (std::tuple{radius, x, y}));
+        const DrawOp erased = opsOf(DrawOp::Line, 4).back();
+        EXPECT_NEAR(std::hypot(erased.dx, erased.dy), radius, 1) << radius;
+    }
 }
 
 // Clear, then one cycle layers the scale, the rings, the cursor and the spokes

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <limits>
 #include <optional>
 #include <random>
@@ -92,6 +93,51 @@ TEST_F(Surface, OverdrawingALineEitherWayErasesItExactly) {
     in(INK).line(-1e30f, -1e30f, 2e30f, 2e30f); // far beyond any buffer: no overflow, no hang
     in(INK).line(std::numeric_limits<float>::max(), 0, -1e9f, 0);
     EXPECT_EQ(count(INK), 75); // the dotted diagonal: 150 pixels, 3 on and 3 off
+}
+
+// A position or size that is not a finite number draws nothing and changes
+// nothing, whichever operation gets it.
+TEST_F(Surface, OperationsWithNonFiniteCoordinatesDrawNothing) {
+    using Draw = std::function<void(Single)>;
+    const Draw draws[] = {
+        [this](Single v) { s.line(v, 300, 600, 600); },
+        [this](Single v) { s.line(300, 300, v, 600); },
+        [this](Single v) { s.circle(1500, v, 300); },
+        [this](Single v) { s.circle(1500, 1000, v); },
+        [this](Single v) {
+            s.pen.lineWidth = 2;
+            s.circle(v, 1000, 300);
+        },
+        [this](Single v) {
+            s.pen.textX = v;
+            s.print("N");
+        },
+    };
+    constexpr Single INF = std::numeric_limits<Single>::infinity();
+    for (const Draw& draw : draws)
+        for (const Single bad : {std::numeric_limits<Single>::quiet_NaN(), INF, -INF}) {
+            in(INK);
+            draw(bad);
+            EXPECT_EQ(count(INK), 0);
+            EXPECT_FALSE(refreshed().has_value());
+        }
+}
+
+// Text hangs from its corner: an "N" as the azimuth scale prints it, bold 12
+// point with its corner 80 left of and 135 above the point it labels, is
+// centred on that point.
+TEST_F(Surface, PrintedTextHangsFromItsCorner) {
+    s.pen.font = Font{"arial", 12, true, false};
+    s.pen.textX = 1500 - 80;
+    s.pen.textY = 1125 - 135;
+    in(INK).print("N");
+    QRect ink;
+    for (int y = 0; y < 150; ++y)
+        for (int x = 0; x < 200; ++x)
+            if (at({x, y}) == INK) ink |= QRect(x, y, 1, 1);
+    EXPECT_NEAR(ink.center().x(), 100, 2.5);
+    EXPECT_NEAR(ink.center().y(), 75, 2.5);
+    EXPECT_TRUE(ink.width() >= 8 && ink.height() >= 10) << "a letter's size";
 }
 
 // Every pixel of a thin outline lies within half a pixel of the true circle,
