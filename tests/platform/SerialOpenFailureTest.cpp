@@ -1,12 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/SerialOpenFailure.h"
 
-#include "core/OperatingSettings.h"
-#include "display/MainControls.h"
-#include "platform/LabelFit.h"
-
-#include <QMetaEnum>
-
 #include <gtest/gtest.h>
 
 #include <tuple>
@@ -28,25 +22,6 @@ TEST(SerialOpenFailure, EachCauseHasItsOwnShortReason) {
     };
     for (const auto& [error, detail, text] : rows)
         EXPECT_EQ(openFailureText(1, error, detail), text) << detail;
-}
-
-// The label is 1695 twips wide in bold 8.25 point Arial: 113 pixels at 96 DPI.
-TEST(SerialOpenFailure, EveryReasonFitsTheCommunicationsLabel) {
-    const MainControls controls{OperatingSettings{}};
-    const Control& label = controls.Label_COMM;
-    auto fits = [&](const std::string& text) { return fitsLabel(label, text); };
-    // The measure tells a fitting text from one the label cuts short.
-    ASSERT_TRUE(fits("COM8 @ 4800 BAUD"));
-    ASSERT_FALSE(fits("COM1: Permission denied"));
-    const QMetaEnum errors = QMetaEnum::fromType<QSerialPort::SerialPortError>();
-    for (int port = 1; port <= 8; ++port)
-        for (int i = 0; i < errors.keyCount(); ++i)
-            for (const char* detail : {"", "Permission denied while locking the device",
-                                       "Inappropriate ioctl for device"}) {
-                const auto error = static_cast<QSerialPort::SerialPortError>(errors.value(i));
-                EXPECT_TRUE(fits(openFailureText(port, error, detail)))
-                    << openFailureText(port, error, detail);
-            }
 }
 
 } // namespace
