@@ -86,21 +86,18 @@ TEST(MainControls, EveryControlHasItsDesignCaptionPlaceAndFont) {
     TestRig rig;
     const auto all = rig.f.all();
     for (const Row& row : rows) {
-        const auto c = std::ranges::find(all, row.name, &Control::name);
-        ASSERT_NE(c, all.end()) << row.name;
-        const Control& control = **c;
-        EXPECT_EQ((std::tuple{control.container, control.left, control.top, control.width,
-                              control.height, control.caption, control.visible}),
-                  (std::tuple{std::string(row.container), row.left, row.top, row.width, row.height,
-                              std::string(row.caption), !hidden.contains(row.name)}))
-            << row.name;
-        if (row.font != 'f') {
-            EXPECT_EQ(control.font, fonts.at(row.font)) << row.name;
-        }
+        const auto found = std::ranges::find(all, row.name, &Control::name);
+        ASSERT_NE(found, all.end()) << row.name;
+        const Control& c = **found;
         const auto kind = row.font == 'f'   ? ControlKind::Frame
                           : row.font == 'b' ? ControlKind::Button
                                             : ControlKind::Label;
-        EXPECT_EQ(control.kind, kind) << row.name;
+        EXPECT_EQ((std::tuple{c.container, c.left, c.top, c.width, c.height, c.caption, c.visible,
+                              c.kind, c.font}),
+                  (std::tuple{std::string(row.container), row.left, row.top, row.width, row.height,
+                              std::string(row.caption), !hidden.contains(row.name), kind,
+                              row.font == 'f' ? c.font : fonts.at(row.font)}))
+            << row.name;
     }
     // The GPS warnings are red on white.
     for (const Control* c : {&rig.f.Label_GPS_SPEED, &rig.f.Label_GPS_FAIL})
