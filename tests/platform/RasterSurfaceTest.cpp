@@ -68,8 +68,9 @@ TEST_F(Surface, AThinLineSetsTheNearestPixelsIncludingBothEnds) {
 
 // A line and its reverse set the same pixels, dots included, and a solid
 // line over a dotted one erases it. Lines reaching past the edges set the
-// pixels that they set on a larger buffer.
-TEST_F(Surface, OverdrawingALineEitherWayErasesItExactly) {
+// pixels that they set on a larger buffer. Wide lines and circles of either
+// width, filled or not, drawn again in the back colour leave nothing.
+TEST_F(Surface, OverdrawingEitherWayErasesExactly) {
     RasterSurface large(96, 400, 300);
     large.setBackColour(BACK);
     large.pen.foreColour = INK;
@@ -88,11 +89,26 @@ TEST_F(Surface, OverdrawingALineEitherWayErasesItExactly) {
         s.pen.lineStyle = LineStyle::Solid;
         in(BACK).line(x, y, dx, dy);
         ASSERT_EQ(count(OTHER), 0) << x << "," << y << " by " << dx << "," << dy;
+
+        const auto r = static_cast<Single>(n % 200 * 15); // every radius to 199 px, both widths
+        s.pen.lineWidth = 1 + n / 200;
+        s.pen.fillStyle = n % 3 ? FillStyle::Transparent : FillStyle::Solid;
+        s.pen.fillColour = BACK;
+        in(INK).circle(x, y, r);
+        in(BACK).circle(x, y, r);
+        in(INK).line(x, y, dx, dy);
+        in(BACK).line(x, y, dx, dy);
+        ASSERT_EQ(count(INK), 0) << x << "," << y << " r " << r << " width " << s.pen.lineWidth;
+        s.pen.lineWidth = 1;
     }
     s.pen.lineStyle = LineStyle::Dotted;
     in(INK).line(-1e30f, -1e30f, 2e30f, 2e30f); // far beyond any buffer: no overflow, no hang
     in(INK).line(std::numeric_limits<float>::max(), 0, -1e9f, 0);
     EXPECT_EQ(count(INK), 75); // the dotted diagonal: 150 pixels, 3 on and 3 off
+    s.clear();
+    s.pen.lineWidth = 2; // wide lines are always solid
+    in(INK).line(300, 300, 1200, 450);
+    EXPECT_GT(count(INK), 2 * 80);
 }
 
 // A position or size that is not a finite number draws nothing and changes
@@ -180,27 +196,6 @@ TEST(RasterSurfaceCircle, AThinOutlineIsAClosedRingOnTheCircle) {
     for (const auto& [x, y, colour] :
          {std::tuple{100, 75, OTHER}, {139, 75, OTHER}, {140, 75, INK}, {130, 105, BACK}})
         EXPECT_EQ(fromRgb(s.image().pixel(x, y)), colour) << x << "," << y;
-}
-
-TEST_F(Surface, WideLinesAndCirclesDrawnAgainInTheBackColourLeaveNothing) {
-    s.pen.lineWidth = 2;
-    s.pen.lineStyle = LineStyle::Dotted; // wide lines are always solid
-    in(INK).line(300, 300, 1200, 450);
-    EXPECT_GT(count(INK), 2 * 80);
-    in(BACK).line(300, 300, 1200, 450);
-    EXPECT_EQ(count(INK), 0);
-    std::mt19937 rng(13);
-    std::uniform_real_distribution<float> pos(-300, 3300), radius(0, 2500);
-    for (int n = 0; n < 200; ++n) {
-        const Single x = pos(rng), y = pos(rng);
-        const Single r = n % 4 == 0 ? 50 : n % 4 == 1 ? 75 : radius(rng); // the markers' radii
-        s.pen.lineWidth = 1 + n % 2;
-        s.pen.fillStyle = n % 3 ? FillStyle::Transparent : FillStyle::Solid;
-        s.pen.fillColour = BACK;
-        in(INK).circle(x, y, r);
-        in(BACK).circle(x, y, r);
-        ASSERT_EQ(count(INK), 0) << x << "," << y << " r " << r << " width " << s.pen.lineWidth;
-    }
 }
 
 // The first refresh shows everything, a redraw of what is there nothing. Then
