@@ -12,6 +12,7 @@
 
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -88,13 +89,9 @@ TEST_F(Mirror, SyncAppliesWhatChangedAndButtonsReportPressReleaseAndClick) {
     EXPECT_EQ(events + last, "cCmdButton_A");
 }
 
-struct Step {
-    QEvent::Type type; // a mouse event, or Hide
-    Qt::MouseButton button;
-    Qt::MouseButtons held; // after the event
-    bool onTheButton;
-    const char* heard; // by the end of this step
-};
+// A mouse event or Hide, its button, the buttons held after it, whether the
+// pointer is on the button, and what was heard by the end of the step.
+using Step = std::tuple<QEvent::Type, Qt::MouseButton, Qt::MouseButtons, bool, const char*>;
 
 constexpr auto PRESS = QEvent::MouseButtonPress;
 constexpr auto MOVE = QEvent::MouseMove;
@@ -120,17 +117,16 @@ TEST_F(Mirror, AButtonIsHeldFromAnyMouseButtonDownUntilTheLastComesUpWhereverThe
     };
     for (std::size_t i = 0; i < presses.size(); ++i) {
         events.clear();
-        for (const Step& step : presses[i]) {
-            if (step.type == QEvent::Hide) {
+        for (const auto& [type, which, held, onTheButton, heard] : presses[i]) {
+            if (type == QEvent::Hide) {
                 QHideEvent hide;
                 QApplication::sendEvent(&b(), &hide);
             } else {
-                const QPointF at(step.onTheButton ? 40 : 200, 12);
-                QMouseEvent mouse(step.type, at, b().mapToGlobal(at), step.button, step.held,
-                                  Qt::NoModifier);
+                const QPointF at(onTheButton ? 40 : 200, 12);
+                QMouseEvent mouse(type, at, b().mapToGlobal(at), which, held, Qt::NoModifier);
                 QApplication::sendEvent(&b(), &mouse);
             }
-            EXPECT_EQ(events, step.heard) << "press " << i;
+            EXPECT_EQ(events, heard) << "press " << i;
         }
     }
 }
