@@ -1,23 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/NmeaCaptures.h"
-#include "support/TestRig.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
 // Each real receiver capture through the fake serial port into the running
-// cycle; the checks, shared with the replays through a pseudo-terminal, are
-// those of NmeaCaptures.h.
+// cycle; the checks are those of NmeaCaptures.h.
 class CaptureReplay : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(CaptureReplay, TheHeadingFollowsTheMovingFixesAndNothingElse) {
     const Capture capture = loadCapture(GetParam());
     TestRig rig;
-    const ReplayLog log = replayCapture(rig, capture, [&rig](const std::string& chunk) {
-        rig.serial.deliver(chunk);
-        return true;
-    });
+    const ReplayLog log = replayCapture(rig, capture);
     checkReplay(capture, log, rig.f);
 }
 
