@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/Compass.h"
+#include "support/NmeaCaptures.h"
 #include "support/TestRig.h"
 
 namespace {
@@ -9,12 +10,15 @@ namespace {
 const std::string FOLLOWING =
     "\r\n$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*47\r\n";
 
-std::string rmc(const std::string& speed, const std::string& course) {
-    return "$GPRMC,123519,A,4807.038,N,01131.000,E," + speed + "," + course + ",230394,003.1,W*6A";
+std::string rmc(const std::string& speed, const std::string& course,
+                const std::string& talker = "GP") {
+    return "$" + talker + "RMC,123519,A,4807.038,N,01131.000,E," + speed + "," + course +
+           ",230394,003.1,W*6A";
 }
 
-std::string vtg(const std::string& course, const std::string& speed) {
-    return "$GPVTG," + course + ",T,,M," + speed + ",N,10.4,K,A*19";
+std::string vtg(const std::string& course, const std::string& speed,
+                const std::string& talker = "GP") {
+    return "$" + talker + "VTG," + course + ",T,,M," + speed + ",N,10.4,K,A*19";
 }
 
 constexpr int IGNORED = -1;
@@ -54,7 +58,8 @@ TEST_F(Compass, AFixAboveThreeKnotsSetsTheHeading) {
 // RMC, even before it is complete; only the first sentence of the kind counts,
 // even a rejected one; empty fields reject it; values are truncated toward
 // zero, then held within 0..359.99 degrees and 0..300 knots; fields are read by
-// the leading-number rule.
+// the leading-number rule. Every satellite talker counts and no other, VTG of
+// any talker before RMC of any.
 TEST_F(Compass, TakesTheFirstCompleteSentenceOfTheKindWithinItsLimits) {
     const std::string sentence = rmc("012.4", "087.6") + "\r\n";
     const std::string complete = sentence + std::string(82 - sentence.size(), 'x');
@@ -64,7 +69,7 @@ TEST_F(Compass, TakesTheFirstCompleteSentenceOfTheKindWithinItsLimits) {
     std::string noise;
     for (int i = 0; i < 1000; ++i)
         noise.push_back(static_cast<char>((i * 7919 + 13) % 256));
-    const std::pair<std::string, int> cases[] = {
+    std::vector<std::pair<std::string, int>> cases = {
         {complete, 87},
         {complete.substr(0, 81), IGNORED},
         {long80 + FOLLOWING, 87},
@@ -88,7 +93,17 @@ TEST_F(Compass, TakesTheFirstCompleteSentenceOfTheKindWithinItsLimits) {
         // A comma not found restarts the search at the window's first character.
         {"$GPRMC,0,045.5,123.4," + std::string(90, ' '), 123},
         {"$GPRMC,0,045.5,123.4" + std::string(90, ' '), IGNORED},
-        {noise, IGNORED}};
+        {noise, IGNORED},
+        {vtg("018.0", "9.0", "GN") + FOLLOWING, 18},
+        {rmc("012.4", "031.0", "GN") + FOLLOWING + vtg("032.0", "9.0") + FOLLOWING, 32},
+        {rmc("012.4", "042.0", "GN") + FOLLOWING + rmc("012.4", "043.0") + FOLLOWING, 42},
+        {vtg("035.0", "9.0", "GA") + FOLLOWING + vtg("036.0", "9.0") + FOLLOWING, 35},
+        {vtg("037.0", "9.0", "IN") + FOLLOWING + rmc("012.4", "038.0", "GN") + FOLLOWING, 38},
+        {"$G" + rmc("012.4", "041.0", "GN") + FOLLOWING, 41}};
+    for (const char* talker : {"GN", "GL", "GA", "GB", "BD", "GQ", "GI"})
+        cases.push_back({rmc("012.4", "011.0", talker) + FOLLOWING, 11});
+    for (const char* talker : {"IN", "II", "PQ", "gp"})
+        cases.push_back({rmc("012.4", "011.0", talker) + FOLLOWING, IGNORED});
     for (const auto& [buffer, heading] : cases) {
         SCOPED_TRACE(buffer.substr(0, 120));
         compass(buffer);
@@ -119,5 +134,15 @@ TEST_F(Compass, WithVariationOnTheLabelShowsTheMagneticHeading) {
     COMPASS(f);
     EXPECT_NE(f.GPS_BUFFER, "");
 }
+
+// Each real receiver capture through the fake serial port into the running
+// cycle; the checks are those of NmeaCaptures.h.
+class CaptureReplay : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(CaptureReplay, TheHeadingFollowsTheMovingFixesAndNothingElse) {
+    replayCapture(loadCapture(GetParam()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Captures, CaptureReplay, ::testing::ValuesIn(CAPTURES), captureTestName);
 
 } // namespace
