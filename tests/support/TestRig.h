@@ -9,6 +9,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+#include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
+
 // The main window on fakes, initialised as at start-up.
 struct TestRig {
     explicit TestRig(bool initialise = true) {
