@@ -12,21 +12,14 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
-#include <sys/resource.h>
 
 #include <algorithm>
+#include <ctime>
 #include <filesystem>
 #include <memory>
 #include <string>
 
 namespace {
-
-double cpuSeconds() {
-    rusage usage{};
-    ::getrusage(RUSAGE_SELF, &usage);
-    return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-           static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
 
 TEST(SettingsFolder, FollowsXdgConfigHomeElseTheHomeFolder) {
     const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
@@ -61,24 +54,6 @@ TEST(QtSerialPort, LineSettingsAreCheckedReachAnOpenPortAtOnceAndAreKept) {
     EXPECT_TRUE(waitUntil([&] { return pty.speed() == static_cast<speed_t>(B2400); }));
 }
 
-// Every byte value, written in pieces as an adapter hands text over, arrives
-// in order and complete: nothing is translated, dropped or cut at a byte 0.
-TEST(QtSerialPort, EveryByteWrittenInPiecesArrivesInOrder) {
-    SerialRig rig;
-    Pty pty;
-    rig.com(1, pty.slave);
-    rig.port.open();
-    std::string all;
-    for (int b = 0; b < 256; ++b)
-        all += static_cast<char>(b);
-    for (std::size_t at = 0; at < all.size(); at += 7) {
-        pty.write(all.substr(at, 7));
-        ASSERT_TRUE(waitUntil([&] { return rig.received.size() >= std::min(at + 7, all.size()); }))
-            << rig.received.size() << " bytes after " << at + 7;
-    }
-    EXPECT_EQ(rig.received, all);
-}
-
 TEST(QtSerialPort, OpenFailuresCarryAReasonTheOperatorCanRead) {
     SerialRig rig;
     rig.com(3, rig.root / "no-such-device");
@@ -108,21 +83,31 @@ TEST(QtSerialPort, TwoLinksToOneDeviceNeverShareIt) {
     EXPECT_TRUE(second.receives(pty, "%123"));
 }
 
-// The device goes away and comes back (an adapter unplugged and plugged in
-// again) while the port is open; then goes away once more and the operator
+// Every byte value, written in pieces as an adapter hands text over, arrives
+// in order and complete: nothing is translated, dropped or cut at a byte 0.
+// Then the device goes away and comes back (an adapter unplugged and plugged
+// in again) while the port is open; then goes away once more and the operator
 // closes the port.
-TEST(QtSerialPort, AVanishedDeviceLeavesThePortOpenAndIsReopenedWhenBack) {
+TEST(QtSerialPort, EveryByteArrivesAndAVanishedDeviceIsReopenedUntilThePortIsClosed) {
     SerialRig rig;
     auto pty = std::make_unique<Pty>();
     rig.com(1, pty->slave);
     rig.port.open();
-    ASSERT_TRUE(rig.receives(*pty, "%010"));
+    std::string all;
+    for (int b = 0; b < 256; ++b)
+        all += static_cast<char>(b);
+    for (std::size_t at = 0; at < all.size(); at += 7) {
+        pty->write(all.substr(at, 7));
+        ASSERT_TRUE(waitUntil([&] { return rig.received.size() >= std::min(at + 7, all.size()); }))
+            << rig.received.size() << " bytes after " << at + 7;
+    }
+    EXPECT_EQ(rig.received, all);
+
     pty.reset();
     ASSERT_TRUE(waitUntil([&] { return rig.port.waitingForDevice(); }));
     EXPECT_TRUE(rig.port.isOpen());
     // Another test may get the vanished pty's name; the port must not take it.
     std::filesystem::remove(rig.places.settingsFolder + "/COM1");
-
     pty = std::make_unique<Pty>();
     rig.com(1, pty->slave);
     ASSERT_TRUE(waitUntil([&] { return !rig.port.waitingForDevice(); }));
@@ -163,9 +148,9 @@ TEST(QtSerialPort, AnAdapterThatComesBackUnderAnotherNameIsFoundByItsStableName)
     ASSERT_EQ(::flock(probe, LOCK_EX), 0);
     rig.link(rig.places.dev + "/ttyUSB1", adapter->slave);
     rig.link(stable, "../../ttyUSB1");
-    const double before = cpuSeconds();
+    const std::clock_t before = std::clock(); // the processor time of this process
     runEventsFor(1200);
-    EXPECT_LT(cpuSeconds() - before, 0.3) << "the wait spins";
+    EXPECT_LT(static_cast<double>(std::clock() - before) / CLOCKS_PER_SEC, 0.3) << "it spins";
     EXPECT_TRUE(rig.port.waitingForDevice()) << "neither the other adapter nor a held one";
     ::close(probe);
     ASSERT_TRUE(waitUntil([&] { return !rig.port.waitingForDevice(); }));
