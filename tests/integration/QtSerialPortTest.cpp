@@ -54,28 +54,24 @@ TEST(QtSerialPort, LineSettingsAreCheckedReachAnOpenPortAtOnceAndAreKept) {
     EXPECT_TRUE(waitUntil([&] { return pty.speed() == static_cast<speed_t>(B2400); }));
 }
 
-TEST(QtSerialPort, OpenFailuresCarryAReasonTheOperatorCanRead) {
-    SerialRig rig;
-    rig.com(3, rig.root / "no-such-device");
-    rig.port.setPortNumber(3);
-    EXPECT_EQ(failure([&] { rig.port.open(); }).first, "COM3: NOT FOUND");
-    EXPECT_FALSE(rig.port.isOpen());
-    EXPECT_EQ(failure([&] { rig.port.setPortNumber(9); }).first, "COM9: no such port");
-    EXPECT_EQ(failure([&] { rig.port.setPortNumber(0); }).first, "COM0: no such port");
-    EXPECT_EQ(rig.port.portNumber(), 3);
-}
-
-// Two settings folders whose links lead to one device (even as root, who
-// ignores the exclusive-open flag): the second program is told who has it.
-TEST(QtSerialPort, TwoLinksToOneDeviceNeverShareIt) {
+// Open failures carry a reason the operator can read. Two settings folders
+// whose links lead to one device (even as root, who ignores the
+// exclusive-open flag) never share it: the second program is told who has it.
+TEST(QtSerialPort, OpenFailuresSayWhyAndTwoLinksToOneDeviceNeverShareIt) {
     Pty pty;
     SerialRig first, second;
     first.com(1, pty.slave);
+    second.com(3, second.places.dev + "/ttyUSB0");
+    second.port.setPortNumber(3);
+    EXPECT_EQ(failure([&] { second.port.open(); }).first, "COM3: NOT FOUND");
+    EXPECT_FALSE(second.port.isOpen());
+    EXPECT_EQ(failure([&] { second.port.setPortNumber(9); }).first, "COM9: no such port");
+    EXPECT_EQ(failure([&] { second.port.setPortNumber(0); }).first, "COM0: no such port");
+    EXPECT_EQ(second.port.portNumber(), 3);
     second.link(second.places.dev + "/ttyUSB0", pty.slave);
-    second.com(1, second.places.dev + "/ttyUSB0");
     first.port.open();
     const auto [reason, whole] = failure([&] { second.port.open(); });
-    EXPECT_EQ(reason, "COM1: IN USE");
+    EXPECT_EQ(reason, "COM3: IN USE");
     EXPECT_NE(whole.find("in use by process " + std::to_string(::getpid())), std::string::npos)
         << whole;
     first.port.close();
