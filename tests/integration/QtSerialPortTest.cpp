@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The real serial adapter on pseudo-terminals behind COMn links: line
-// settings, the bytes it hands over, open failures, one owner per device, a device that goes away
-// and comes back (also under another name).
+// settings, open failures, one owner per device, the bytes it hands over, an
+// adapter that goes away and comes back (also under another name).
 
 #include "integration/SerialRig.h"
 #include "platform/SettingsFolder.h"
@@ -81,58 +81,39 @@ TEST(QtSerialPort, OpenFailuresSayWhyAndTwoLinksToOneDeviceNeverShareIt) {
 
 // Every byte value, written in pieces as an adapter hands text over, arrives
 // in order and complete: nothing is translated, dropped or cut at a byte 0.
-// Then the device goes away and comes back (an adapter unplugged and plugged
-// in again) while the port is open; then goes away once more and the operator
-// closes the port.
-TEST(QtSerialPort, EveryByteArrivesAndAVanishedDeviceIsReopenedUntilThePortIsClosed) {
-    SerialRig rig;
-    auto pty = std::make_unique<Pty>();
-    rig.com(1, pty->slave);
-    rig.port.open();
-    std::string all;
-    for (int b = 0; b < 256; ++b)
-        all += static_cast<char>(b);
-    for (std::size_t at = 0; at < all.size(); at += 7) {
-        pty->write(all.substr(at, 7));
-        ASSERT_TRUE(waitUntil([&] { return rig.received.size() >= std::min(at + 7, all.size()); }))
-            << rig.received.size() << " bytes after " << at + 7;
-    }
-    EXPECT_EQ(rig.received, all);
-
-    pty.reset();
-    ASSERT_TRUE(waitUntil([&] { return rig.port.waitingForDevice(); }));
-    EXPECT_TRUE(rig.port.isOpen());
-    // Another test may get the vanished pty's name; the port must not take it.
-    std::filesystem::remove(rig.places.settingsFolder + "/COM1");
-    pty = std::make_unique<Pty>();
-    rig.com(1, pty->slave);
-    ASSERT_TRUE(waitUntil([&] { return !rig.port.waitingForDevice(); }));
-    EXPECT_TRUE(rig.receives(*pty, "%020"));
-
-    pty.reset();
-    ASSERT_TRUE(waitUntil([&] { return rig.port.waitingForDevice(); }));
-    rig.port.close();
-    EXPECT_FALSE(rig.port.waitingForDevice());
-    Pty last;
-    rig.com(1, last.slave);
-    last.write("%030");
-    runEventsFor(1200);
-    EXPECT_EQ(rig.received.find("%030"), std::string::npos);
-}
-
-// The adapter comes back as ttyUSB1 while another one took ttyUSB0, and a
-// probe holds it for a while: the port waits for it by its stable name,
-// without spinning.
-TEST(QtSerialPort, AnAdapterThatComesBackUnderAnotherNameIsFoundByItsStableName) {
+// Then the adapter is unplugged and plugged in again while the port is open:
+// back as the same ttyUSB0, then as ttyUSB1 while another adapter took ttyUSB0
+// and a probe holds it for a while, when the port waits for it by the stable
+// name it learned, without spinning. Unplugged once more, the operator closes
+// the port and it waits no more.
+TEST(QtSerialPort, EveryByteArrivesAndAnUnpluggedAdapterIsFoundAgainUntilThePortIsClosed) {
     SerialRig rig;
     const std::string stable = rig.places.byId + "/usb-FTDI_FT232R_A10K1-if00-port0";
     const std::string usb0 = rig.places.dev + "/ttyUSB0";
     auto adapter = std::make_unique<Pty>();
     rig.link(usb0, adapter->slave);
-    rig.link(stable, "../../ttyUSB0");
     rig.com(1, usb0);
     rig.port.open();
-    ASSERT_TRUE(rig.receives(*adapter, "%010"));
+    std::string all;
+    for (int b = 0; b < 256; ++b)
+        all += static_cast<char>(b);
+    for (std::size_t at = 0; at < all.size(); at += 7) {
+        adapter->write(all.substr(at, 7));
+        ASSERT_TRUE(waitUntil([&] { return rig.received.size() >= std::min(at + 7, all.size()); }))
+            << rig.received.size() << " bytes after " << at + 7;
+    }
+    EXPECT_EQ(rig.received, all);
+
+    adapter.reset();
+    ASSERT_TRUE(waitUntil([&] { return rig.port.waitingForDevice(); }));
+    EXPECT_TRUE(rig.port.isOpen());
+    // Another test may get the vanished pty's name; the port must not take it.
+    std::filesystem::remove(usb0);
+    adapter = std::make_unique<Pty>();
+    rig.link(usb0, adapter->slave);
+    rig.link(stable, "../../ttyUSB0");
+    ASSERT_TRUE(waitUntil([&] { return !rig.port.waitingForDevice(); }));
+    EXPECT_TRUE(rig.receives(*adapter, "%010"));
 
     adapter.reset();
     std::filesystem::remove(stable);
@@ -153,6 +134,16 @@ TEST(QtSerialPort, AnAdapterThatComesBackUnderAnotherNameIsFoundByItsStableName)
     other.write("%666");
     EXPECT_TRUE(rig.receives(*adapter, "%020"));
     EXPECT_EQ(rig.received.find("%666"), std::string::npos);
+
+    adapter.reset();
+    ASSERT_TRUE(waitUntil([&] { return rig.port.waitingForDevice(); }));
+    rig.port.close();
+    EXPECT_FALSE(rig.port.waitingForDevice());
+    Pty last;
+    rig.link(rig.places.dev + "/ttyUSB1", last.slave);
+    last.write("%030");
+    runEventsFor(1200);
+    EXPECT_EQ(rig.received.find("%030"), std::string::npos);
 }
 
 } // namespace
