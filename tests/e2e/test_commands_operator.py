@@ -1,12 +1,18 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """The operator commands end to end, in one run of the program started from a
-file that takes the heading from GPS and DF from COM 1: a GPS course on the
-line turns the heading-up display and DF messages draw their bearing on it; the
-keypad steps the cursor and the heading with Num Lock on (by ten with Shift or
-Ctrl) and does nothing with Num Lock off; holding a stepping button down with
-the right mouse button repeats ten-degree steps, also once the pointer has slid
-off the button, until the mouse button is released."""
+file that takes the heading from GPS and DF from COM 1: a course from a
+combined ($GN) satellite fix turns the heading-up display and DF messages draw
+their bearing on it; the keypad steps the cursor and the heading with Num Lock
+on (by ten with Shift or Ctrl) and does nothing with Num Lock off; holding a
+stepping button down with the right mouse button repeats ten-degree steps,
+also once the pointer has slid off the button, until the mouse button is
+released. Q ends the run; each bearing is then in bearings.csv in the data
+folder with the fix's position and time, and vectrin --export-kml starts a
+line of bearing there."""
 
+import os
+import re
+import subprocess
 import sys
 import threading
 
@@ -14,15 +20,24 @@ sys.dont_write_bytecode = True  # no cache files beside the scripts
 
 import vectrin_e2e as e2e  # noqa: E402
 
+# A course of 90 degrees at 12.4 knots; the sentence behind it completes the
+# window the heading input waits for.
+FIX = "$GNRMC,101530,A,4807.038,N,01131.000,E,012.4,090.0,060324,003.1,W*71\r\n"
+GSA = "$GPGSA,A,3,04,05,,09,12,,,24,,,,,2.5,1.3,2.1*39\r\n"
+# Relative, true bearing, heading, heading source and the fix's time of each logged bearing.
+LOGGED = ["0", "90", "90", "GPS", "2024-03-06T10:15:30Z"]
+WHERE = (48 + 7.038 / 60, 11 + 31 / 60)
+
 
 def hold(s, box, seconds):
     """Holds the right mouse button on a control, slides the pointer off it
     before the repeat starts and returns the cursor angles seen meanwhile. The
     repeat keeps the X server busy, so a grab can outlast the press: the
     release comes from a timer of its own."""
-    s.mouse_down((box[0] + box[2]) // 2, (box[1] + box[3]) // 2, button=3)
+    s.move_to((box[0] + box[2]) // 2, (box[1] + box[3]) // 2)
+    s.x("xdotool", "mousedown", "3")
     s.move_to(box[0] - 200, box[1] - 200)
-    release = threading.Timer(seconds, s.mouse_up, kwargs={"button": 3})
+    release = threading.Timer(seconds, s.x, ["xdotool", "mouseup", "3"])
     release.start()
     seen = []
     try:
@@ -33,21 +48,32 @@ def hold(s, box, seconds):
     return seen
 
 
-def test_gps_df_keys_and_a_held_mouse_button(binary):
+def check_logged_and_exported(s, binary, log):
+    rows = [r.split(",") for r in open(log).read().splitlines()[1:]]
+    e2e.check(rows and all(r[2:7] == LOGGED and abs(float(r[7]) - WHERE[0]) < 1e-6 and
+                           abs(float(r[8]) - WHERE[1]) < 1e-6 for r in rows), "log: %r" % rows)
+    kml = subprocess.run([binary, "--export-kml", log, "--length", "5"], env=s.env,
+                         capture_output=True, text=True, timeout=30)
+    e2e.check(kml.stderr == "vectrin: lines of bearing written: %d\n" % len(rows), kml.stderr)
+    starts = re.findall(r"<when>(.*?)</when>.*?<coordinates>([-\d.]+),([-\d.]+) ",
+                        kml.stdout, re.S)
+    e2e.check([(w, float(la), float(lo)) for w, lo, la in starts] ==
+              [(r[6], float(r[7]), float(r[8])) for r in rows], "lines not at the fixes")
+
+
+def test_gps_df_keys_a_held_mouse_button_and_the_bearing_log(binary):
     with e2e.Session(binary) as s:
+        s.env["XDG_DATA_HOME"] = os.path.join(s.home, "data")
         pty = s.open_pty(com=1)
-        s.write_settings(e2e.DEFAULT_SCHEME * 5 + [1, 4800, "A:ACQUIRE    ( ON )",
-                                                   "T:TEST             ( OFF )", "GPS", -1])
+        s.write_settings(e2e.items(test=e2e.TEST_OFF, heading="GPS"))
         s.start()
         e2e.wait_open(s, pty.slave_path)
         e2e.wait_cursor(s, 0)
-        # A course of 90 degrees at 12.4 knots; the sentence behind it completes
-        # the window the heading input waits for.
-        pty.write("$GPRMC,101530,A,4807.038,N,01131.000,E,012.4,090.0,060324,003.1,W*6A\r\n"
-                  "$GPGSA,A,3,04,05,,09,12,,,24,,,,,2.5,1.3,2.1*39\r\n")
+        pty.write(FIX + GSA)
         e2e.wait_cursor(s, 270)
-        # Bearings dead ahead are true east, drawn straight up.
+        # Bearings dead ahead are true east, drawn straight up, logged at a fresh fix.
         polar = s.polar()
+        pty.write(FIX)
         image = e2e.draw_spoke(s, pty, "%000", 0)
         for other in (45, 90, 135, 180, 225, 270, 315):
             e2e.check(e2e.spoke_length(s, image, other, polar) == 0, "a spoke at %d" % other)
@@ -63,10 +89,7 @@ def test_gps_df_keys_and_a_held_mouse_button(binary):
         s.key("KP_Up", "KP_Down", "ctrl+KP_Up", "ctrl+KP_8")
         e2e.wait_cursor(s, 290)
         # Ctrl pressed before keypad 6 turns the heading by ten, keypad 4 back by one.
-        s.key_down("Control_L")
-        s.key("KP_6")
-        s.key_up("Control_L")
-        s.key("KP_4")
+        s.x("xdotool", "keydown", "Control_L", "key", "KP_6", "keyup", "Control_L", "key", "KP_4")
         e2e.wait_cursor(s, 281)
 
         seen = hold(s, e2e.cur_cw_button(s), 2.0) + [e2e.settle_cursor(s)]
@@ -74,6 +97,11 @@ def test_gps_df_keys_and_a_held_mouse_button(binary):
         e2e.check(all(a is None or a % 10 == 1 for a in seen), "steps other than ten: %r" % seen)
         e2e.check(e2e.settle_cursor(s) == seen[-1], "the cursor moved on after the release")
 
+        s.key("q")
+        e2e.check(s.wait_exit() == 0, "exit code after Q")
+        check_logged_and_exported(s, binary, os.path.join(s.home, "data", "Vectrin",
+                                                          "bearings.csv"))
+
 
 if __name__ == "__main__":
-    e2e.main([test_gps_df_keys_and_a_held_mouse_button])
+    e2e.main([test_gps_df_keys_a_held_mouse_button_and_the_bearing_log])

@@ -20,6 +20,7 @@ import sys
 import tempfile
 import time
 import traceback
+import types
 
 TITLE = "ZIRC DF Display"
 SCREEN_WIDTH = 1920
@@ -28,6 +29,14 @@ DPI = 96
 TWIPS_PER_PIXEL = 1440 / DPI  # 15
 # The colours of a first start, slot by slot, as stored (0x00BBGGRR).
 DEFAULT_SCHEME = [5602168, 7314328, 10211039, 37120, 13092807, 4227327, 16777215, 7340031]
+ACQUIRE_ON, ACQUIRE_OFF = "A:ACQUIRE    ( ON )", "A:ACQUIRE  ( OFF )"
+TEST_ON, TEST_OFF = "T:TEST             ( ON )", "T:TEST             ( OFF )"
+NOBODY = 65534
+
+
+def items(port=1, rate=4800, acquire=ACQUIRE_ON, test=TEST_ON, heading="MANUAL", variation=-1):
+    """The items of a settings file: the first start's colours and these settings."""
+    return DEFAULT_SCHEME * 5 + [port, rate, acquire, test, heading, variation]
 
 
 class E2EError(AssertionError):
@@ -73,34 +82,21 @@ def colour_of(bbggrr):
     return (bbggrr & 0xFF, (bbggrr >> 8) & 0xFF, (bbggrr >> 16) & 0xFF)
 
 
-class Pty:
-    """A pseudo-terminal pair: the test writes DF and GPS text into the master,
-    the program opens the slave (link it as COMn with Session.link_com)."""
-
-    def __init__(self):
-        self.master, slave = os.openpty()
-        self.slave_path = os.ttyname(slave)
-        os.close(slave)
-
-    def write(self, text):
-        os.write(self.master, text.encode("latin-1") if isinstance(text, str) else text)
-
-    def close(self):
-        if self.master is not None:
-            os.close(self.master)
-            self.master = None
+def read_bytes(path):
+    with open(path, "rb") as f:
+        return f.read()
 
 
 class Session:
     """A private X server with a window manager and a home folder for one run
-    (or several runs) of the program; window_manager=False leaves the server
-    bare. Use as a context manager: everything is cleaned up on exit."""
+    (or several runs) of the program. Use as a context manager: everything is
+    cleaned up on exit."""
 
-    def __init__(self, binary, width=SCREEN_WIDTH, height=SCREEN_HEIGHT, window_manager=True):
+    def __init__(self, binary):
         self.binary = os.path.abspath(binary)
-        self.width, self.height, self.managed = width, height, window_manager
-        self.xvfb = self.wm = self.process = self.window = self.display = self.log = None
-        self.ptys = []
+        self.process = self.window = self.display = self.log = None
+        self.ptys, self.wrapper = [], []
+        self.helpers = []  # processes the program needs, ended after it, the last first
         self.home = tempfile.mkdtemp(prefix="vectrin-e2e-")
         self.config_home = os.path.join(self.home, ".config")
         self.settings_folder = os.path.join(self.config_home, "Vectrin")
@@ -127,33 +123,27 @@ class Session:
         several sessions on one machine never race for the same number."""
         read_end, write_end = os.pipe()
         self.xvfb = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0",
-             "%dx%dx24" % (self.width, self.height), "-dpi", str(DPI), "-nolisten", "tcp", "-noreset"],
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "%dx%dx24" % (SCREEN_WIDTH,
+             SCREEN_HEIGHT), "-dpi", str(DPI), "-nolisten", "tcp", "-noreset"],
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, pass_fds=(write_end,))
         os.close(write_end)
+        self.helpers.append(self.xvfb)
         # Xvfb writes the number and a newline (in pieces) once it listens; its end
         # of the pipe closes if it fails. Ours stays open until the line is read.
         with os.fdopen(read_end, "rb") as pipe:
             answer = pipe.readline() if select.select([pipe], [], [], 20)[0] else b""
         if not answer.strip().isdigit():
-            self._stop(self.xvfb)
+            self.cleanup()
             raise E2EError("Xvfb did not start")
         self.display = self.env["DISPLAY"] = ":" + answer.decode().strip()
-        wait_until(lambda: subprocess.run(["xdpyinfo", "-display", self.display],
-                                          capture_output=True).returncode == 0,
-                   30, "Xvfb on %s" % self.display)
-        if self.managed:
-            self.start_window_manager()
-
-    def start_window_manager(self):
-        """Starts openbox and waits until it manages the screen: a running
-        manager names its check window on the root window."""
+        # openbox manages the screen once it names its check window on the root window.
         with open(os.path.join(self.home, "openbox.log"), "w") as log:
-            self.wm = subprocess.Popen(["openbox", "--sm-disable"], env=self.env, stdout=log,
-                                       stderr=subprocess.STDOUT, cwd=self.home)
-        wait_until(lambda: self.wm.poll() is None and "window id" in self.x(
+            wm = subprocess.Popen(["openbox", "--sm-disable"], env=self.env, stdout=log,
+                                  stderr=subprocess.STDOUT, cwd=self.home)
+        self.helpers.append(wm)
+        wait_until(lambda: wm.poll() is None and "window id" in self.x(
             "xprop", "-root", "_NET_SUPPORTING_WM_CHECK"), 30, "openbox to manage the screen")
-        check(self.wm.poll() is None, "openbox ended")
+        check(wm.poll() is None, "openbox ended")
 
     def x(self, *args, timeout=20):
         """Runs an X tool (xdotool, xwininfo, ...) on this display; returns its stdout."""
@@ -172,12 +162,29 @@ class Session:
         os.symlink(target, link)
 
     def open_pty(self, com=None):
-        """A new pseudo-terminal pair; with com=n it becomes serial port n."""
-        pty = Pty()
-        self.ptys.append(pty)
+        """A pseudo-terminal pair: the test writes DF and GPS text into the master
+        (pty.write), the program opens the slave (pty.slave_path), which with
+        com=n is serial port n."""
+        master, slave = os.openpty()
+        self.ptys.append(master)
+        pty = types.SimpleNamespace(slave_path=os.ttyname(slave),
+                                    write=lambda text: os.write(master, text.encode("latin-1")))
+        os.close(slave)
         if com is not None:
             self.link_com(com, pty.slave_path)
         return pty
+
+    def run_as_nobody(self, *devices):
+        """Runs the program from now on as an unprivileged user, owner of the
+        home folder and the devices; root ignores file modes and exclusive use."""
+        if os.geteuid() != 0:
+            return
+        for folder, dirs, files in os.walk(self.home):
+            for name in [folder] + [os.path.join(folder, n) for n in dirs + files]:
+                os.lchown(name, NOBODY, NOBODY)
+        for device in devices:
+            os.chown(device, NOBODY, NOBODY)
+        self.wrapper = ["setpriv", "--reuid=%d" % NOBODY, "--regid=%d" % NOBODY, "--clear-groups"]
 
     def write_settings(self, items):
         """Writes the settings file: numbers as they are, texts quoted, CRLF."""
@@ -191,23 +198,21 @@ class Session:
             lines = f.read().split("\r\n")[:-1]
         return [s[1:-1] if s.startswith('"') and s.endswith('"') else s for s in lines]
 
-    def start(self, args=(), timeout=30):
-        """Starts the program and waits for its window; returns the window id."""
-        check(self.process is None or self.process.poll() is not None, "program already running")
+    def start(self, timeout=30):
+        """Starts the program (behind the wrapper) and waits for its window."""
+        check(not self.running(), "program already running")
         self.log = open(os.path.join(self.home, "program.log"), "w")
-        self.process = subprocess.Popen([self.binary, *args], env=self.env, stdout=self.log,
+        self.process = subprocess.Popen([*self.wrapper, self.binary], env=self.env, stdout=self.log,
                                         stderr=subprocess.STDOUT, cwd=self.home)
 
         def window():
             if not self.running():
-                with open(self.log.name) as log:
-                    raise E2EError("the program ended (%d): %s" % (self.process.poll(), log.read()))
+                raise E2EError("the program ended (%d): %s" % (self.process.poll(), self.said()))
             return self.windows_titled(TITLE)
 
         self.window = int(wait_until(window, timeout, "a window titled %r" % TITLE)[0])
         wait_until(lambda: self.window_geometry()[2] > 0, timeout, "the window to be mapped")
         self.focus()
-        return self.window
 
     def windows_titled(self, title):
         """The ids of the visible windows with this title; none while xdotool
@@ -227,28 +232,24 @@ class Session:
                                                "Width", "Height"))
 
     def frame_extents(self):
-        """(left, right, top, bottom) of the frame the window manager puts
-        around the window (title bar and borders); zeros on a bare server."""
+        """(left, right, top, bottom): the window manager's title bar and borders."""
         out = self.x("xprop", "-id", str(self.window), "_NET_FRAME_EXTENTS")
         values = re.findall(r"\d+", out.partition("=")[2])
         return tuple(int(v) for v in values) if len(values) == 4 else (0, 0, 0, 0)
 
     def focus(self):
-        self.x("xdotool", "windowactivate" if self.managed else "windowfocus", "--sync",
-               str(self.window))
+        self.x("xdotool", "windowactivate", "--sync", str(self.window))
 
     def running(self):
         return self.process is not None and self.process.poll() is None
 
+    def said(self):
+        """What the program has written to standard output and error so far."""
+        return read_bytes(self.log.name).decode()
+
     def key(self, *keys):
         """Presses and releases keys by X keysym names ("h", "shift+2", "KP_6")."""
         self.x("xdotool", "key", "--delay", "30", *keys)
-
-    def key_down(self, key):
-        self.x("xdotool", "keydown", key)
-
-    def key_up(self, key):
-        self.x("xdotool", "keyup", key)
 
     def move_to(self, x_px, y_px):
         """Moves the pointer to a screen pixel."""
@@ -256,35 +257,20 @@ class Session:
         wait_until(lambda: self.x("xdotool", "getmouselocation", "--shell").startswith(
             "X=%d\nY=%d\n" % (x_px, y_px)), 30, "the pointer at %d,%d" % (x_px, y_px))
 
-    def click(self, x_px, y_px, button=1):
-        """Clicks at a screen pixel."""
-        self.move_to(x_px, y_px)
-        self.x("xdotool", "click", str(button))
-
-    def mouse_down(self, x_px, y_px, button=1):
-        self.move_to(x_px, y_px)
-        self.x("xdotool", "mousedown", str(button))
-
-    def mouse_up(self, button=1):
-        self.x("xdotool", "mouseup", str(button))
-
     def grab(self):
         """The whole screen as an Image."""
-        return Image(self.width, subprocess.run(
+        return Image(SCREEN_WIDTH, subprocess.run(
             ["import", "-display", self.display, "-window", "root", "-depth", "8", "rgb:-"],
             env=self.env, capture_output=True, timeout=30, check=True).stdout)
 
     def polar(self):
-        """Centre (x, y) and azimuth radius of the polar display in screen pixels:
-        radius 0.4 x client height, centre in the middle of the width and 250
-        twips below the middle of the height."""
+        """Centre (x, y) and azimuth radius of the polar display in screen pixels."""
         left, top, width, height = self.window_geometry()
         return (left + width / 2, top + height / 2 + 250 / TWIPS_PER_PIXEL, height * 0.4)
 
     def polar_point(self, screen_angle_deg, fraction, polar=None):
         """The screen pixel at `fraction` of the azimuth radius from the centre,
-        `screen_angle_deg` clockwise from straight up (a true bearing minus the
-        heading on the heading-up display)."""
+        `screen_angle_deg` clockwise from straight up (heading up)."""
         cx, cy, r = polar or self.polar()
         a = math.radians(screen_angle_deg)
         return (round(cx + fraction * r * math.sin(a)), round(cy - fraction * r * math.cos(a)))
@@ -292,7 +278,6 @@ class Session:
     def close_window(self, window=None):
         """Closes a window (the program's by default) as its close box does:
         the window manager asks it to close (WM_DELETE_WINDOW)."""
-        check(self.managed, "closing a window needs the window manager")
         self.x("xdotool", "windowactivate", "--sync", str(window or self.window), "key", "alt+F4")
 
     def wait_exit(self, timeout=60):
@@ -302,30 +287,18 @@ class Session:
         except subprocess.TimeoutExpired:
             raise E2EError("the program did not end within %.0f s" % timeout)
 
-    def stop_program(self):
-        if self.process is not None:
-            self._stop(self.process)
-            remove_serial_locks(self.process.pid)
-            self.process = None
-        if self.log:
-            self.log.close()
-            self.log = None
-
     def cleanup(self):
-        self.stop_program()
-        for pty in self.ptys:
-            pty.close()
-        if self.wm is not None:
-            self._stop(self.wm)
-            self.wm = None
-        if self.xvfb is not None:
-            self._stop(self.xvfb)
-            self.xvfb = None
+        for process in [self.process] + self.helpers[::-1]:
+            self._stop(process)
+        for master in self.ptys:
+            os.close(master)
         shutil.rmtree(self.home, ignore_errors=True)
 
     @staticmethod
     def _stop(process):
-        if process.poll() is None:
+        """Ends a process as the system does at shut-down (SIGTERM), killing it
+        if it does not end within seconds."""
+        if process is not None and process.poll() is None:
             process.send_signal(signal.SIGTERM)
             try:
                 process.wait(5)
@@ -334,37 +307,12 @@ class Session:
                 process.wait(5)
 
 
-# Where the serial port library leaves its lock files (LCK..ttyUSB0, LCK..pts_3).
-SERIAL_LOCK_FOLDERS = ("/var/lock", "/etc/locks", "/var/spool/locks", "/var/spool/uucp", "/tmp",
-                       "/var/tmp", "/var/lock/lockdev", "/run/lock")
-
-
-def remove_serial_locks(pid):
-    """Removes the serial lock files of a program that a signal ended before it
-    could close its port (the lock file's first word is its process id)."""
-    for folder in SERIAL_LOCK_FOLDERS:
-        try:
-            names = [n for n in os.listdir(folder) if n.startswith("LCK..")]
-        except OSError:
-            continue
-        for name in names:
-            path = os.path.join(folder, name)
-            try:
-                with open(path, "rb") as f:
-                    owner = f.read(64).split()[:1]
-                if owner == [str(pid).encode()]:
-                    os.remove(path)
-            except OSError:
-                pass
-
-
 # --- what the tests read back from the screen and the process ---------------
 
 
 def control_box(s, frame, left, top, width, height):
     """Screen box (left, top, right, bottom) of a control placed in twips in a
-    frame; frame(width, height) places the frame by the outer size of the
-    window, its title bar and borders included, as the program does."""
+    frame, which frame(width, height) places by the window's outer size."""
     x, y, w, h = s.window_geometry()
     extent_left, extent_right, extent_top, extent_bottom = s.frame_extents()
     frame_left, frame_top = frame((w + extent_left + extent_right) * TWIPS_PER_PIXEL,
@@ -379,10 +327,16 @@ def comm_label_pixels(s):
     return [image.pixel(x, y) for y in range(box[1], box[3]) for x in range(box[0], box[2])]
 
 
-def wait_shown(s):
-    """Waits for the azimuth disk of a first start's colours on the screen."""
-    wait_until(lambda: s.grab().pixel(*s.polar_point(100, 0.95)) == colour_of(DEFAULT_SCHEME[3]),
-               30, "the polar display on screen")
+def wait_shown(s, background=colour_of(DEFAULT_SCHEME[0])):
+    """Waits for the polar display on the screen: the azimuth disk in a first
+    start's colour, the display background outside it."""
+    def shown():
+        cx, cy, r = polar = s.polar()
+        image = s.grab()
+        return (image.pixel(*s.polar_point(100, 0.95, polar)) == colour_of(DEFAULT_SCHEME[3])
+                and image.pixel(int(cx + r + 60), int(cy + 0.3 * r)) == background)
+
+    wait_until(shown, 30, "the polar display on a background of %r" % (background,))
 
 
 def near(image, point, colour):
@@ -483,6 +437,24 @@ def check_not_spinning(s, seconds=2.0):
     wait_until(lambda: time.monotonic() - started >= seconds, seconds + 1, "the stretch")
     used = cpu() - before
     check(used < 0.6 * seconds, "the program used %.2f s CPU in %.1f s" % (used, seconds))
+
+
+def dialog(s):
+    """Opens the options dialog with the O key; returns its window id."""
+    s.focus()
+    s.key("o")
+    return int(wait_until(lambda: s.windows_titled("Vectrin Options"), 30, "the dialog")[0])
+
+
+def click_in_dialog(s, window, control, times=1):
+    """Clicks a control of the options dialog, given in twips as (left, top,
+    width, height) and its frame's (left, top)."""
+    (left, top, width, height), (frame_left, frame_top) = control
+    x = twips_to_pixels(frame_left + left + width / 2)
+    y = twips_to_pixels(frame_top + top + height / 2)
+    # No --sync: the pointer may already be there, and xdotool would wait for a move.
+    s.x("xdotool", "mousemove", "--window", str(window), str(x), str(y), "click", "--repeat",
+        str(times), "--delay", "120", "1")
 
 
 def main(tests):
