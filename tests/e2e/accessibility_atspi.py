@@ -58,7 +58,7 @@ def test_a_screen_reader_can_follow_the_display_and_work_the_options(binary):
     with e2e.Session(binary) as s:
         s.helpers.append(private_bus(s))
         import pyatspi  # it finds the session bus when imported: only once the bus is ours
-        s.start(timeout=60)
+        s.start()
         desktop = pyatspi.Registry.getDesktop(0)
         app = e2e.wait_until(lambda: next((a for a in desktop if a and a.name == "vectrin"),
                                           None), 20, "vectrin on the AT-SPI bus")

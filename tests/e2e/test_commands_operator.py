@@ -1,14 +1,11 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""The operator commands end to end, in one run of the program started from a
-file that takes the heading from GPS and DF from COM 1: a course from a
-combined ($GN) satellite fix turns the heading-up display and DF messages draw
-their bearing on it; the keypad steps the cursor and the heading with Num Lock
-on (by ten with Shift or Ctrl) and does nothing with Num Lock off; holding a
-stepping button down with the right mouse button repeats ten-degree steps,
-also once the pointer has slid off the button, until the mouse button is
-released. Q ends the run; each bearing is then in bearings.csv in the data
-folder with the fix's position and time, and vectrin --export-kml starts a
-line of bearing there."""
+"""The operator's run from a file that takes the heading from GPS and DF from
+COM 1: a combined ($GN) fix's course turns the heading-up display and DF
+messages draw their bearing on it; the keypad steps the cursor and the heading
+with Num Lock on (by ten with Shift or Ctrl), not with it off; the right mouse
+button held on a stepping button repeats ten-degree steps, also once the pointer
+has slid off, until it is released. After Q each bearing is in bearings.csv in
+the data folder at the fix, where vectrin --export-kml starts its line."""
 
 import os
 import re
