@@ -30,19 +30,11 @@ def private_bus(s):
 def nodes(node, role=None):
     """The node and everything below it (with the role, when one is given)."""
     found = [node] if role is None or node.getRoleName() == role else []
-    for i in range(node.childCount):
-        found += nodes(node.getChildAtIndex(i), role)
-    return found
+    return found + [n for child in node for n in nodes(child, role)]
 
 
 def window(app, title):
-    return next((app.getChildAtIndex(i) for i in range(app.childCount)
-                 if app.getChildAtIndex(i).name == title), None)
-
-
-def showing(node):
-    import pyatspi
-    return node.getState().contains(pyatspi.STATE_SHOWING)
+    return next((w for w in app if w.name == title), None)
 
 
 def named_controls(win, role):
@@ -58,6 +50,9 @@ def test_a_screen_reader_can_follow_the_display_and_work_the_options(binary):
     with e2e.Session(binary) as s:
         s.helpers.append(private_bus(s))
         import pyatspi  # it finds the session bus when imported: only once the bus is ours
+
+        def has(node, state):
+            return node.getState().contains(state)
         s.start()
         desktop = pyatspi.Registry.getDesktop(0)
         app = e2e.wait_until(lambda: next((a for a in desktop if a and a.name == "vectrin"),
@@ -78,22 +73,19 @@ def test_a_screen_reader_can_follow_the_display_and_work_the_options(binary):
                        "the cursor one degree on: %r" % polar.description)
 
         s.key("o")
-        options = e2e.wait_until(lambda: (w := window(app, "Vectrin Options")) and showing(w)
+        options = e2e.wait_until(lambda: (w := window(app, "Vectrin Options")) and has(w, pyatspi.STATE_SHOWING)
                                  and w, 10, "the options dialog")
         named_controls(options, "push button")
         interval = next(b for b in nodes(options, "push button")
                         if b.name.startswith("Decay interval"))
         e2e.check(interval.name == "Decay interval 5 seconds", interval.name)
-        for _ in range(40):
-            if interval.getState().contains(pyatspi.STATE_FOCUSED):
-                break
-            s.key("Tab")
-        e2e.check(interval.getState().contains(pyatspi.STATE_FOCUSED), "Tab never reached it")
+        e2e.wait_until(lambda: has(interval, pyatspi.STATE_FOCUSED) or s.key("Tab"), 30,
+                       "Tab to reach the decay interval")
         s.key("space")
         e2e.wait_until(lambda: interval.name == "Decay interval 10 seconds", 10,
                        "Space to step the interval: %r" % interval.name)
         s.key("Escape")
-        e2e.wait_until(lambda: not showing(options), 10, "Escape to close the options")
+        e2e.wait_until(lambda: not has(options, pyatspi.STATE_SHOWING), 10, "Escape to close the options")
 
 
 if __name__ == "__main__":

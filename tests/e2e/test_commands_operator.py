@@ -37,11 +37,8 @@ def hold(s, box, seconds):
     release = threading.Timer(seconds, s.x, ["xdotool", "mouseup", "3"])
     release.start()
     seen = []
-    try:
-        while release.is_alive():
-            seen.append(e2e.cursor_angle(s))
-    finally:
-        release.join()
+    while release.is_alive():
+        seen.append(e2e.cursor_angle(s))
     return seen
 
 
