@@ -73,7 +73,8 @@ def test_a_screen_reader_can_follow_the_display_and_work_the_options(binary):
                        "the cursor one degree on: %r" % polar.description)
 
         s.key("o")
-        options = e2e.wait_until(lambda: (w := window(app, "Vectrin Options")) and has(w, pyatspi.STATE_SHOWING)
+        options = e2e.wait_until(lambda: (w := window(app, "Vectrin Options")) and
+                                 has(w, pyatspi.STATE_SHOWING)
                                  and w, 10, "the options dialog")
         named_controls(options, "push button")
         interval = next(b for b in nodes(options, "push button")
@@ -85,7 +86,8 @@ def test_a_screen_reader_can_follow_the_display_and_work_the_options(binary):
         e2e.wait_until(lambda: interval.name == "Decay interval 10 seconds", 10,
                        "Space to step the interval: %r" % interval.name)
         s.key("Escape")
-        e2e.wait_until(lambda: not has(options, pyatspi.STATE_SHOWING), 10, "Escape to close the options")
+        e2e.wait_until(lambda: not has(options, pyatspi.STATE_SHOWING), 10,
+                       "Escape to close the options")
 
 
 if __name__ == "__main__":

@@ -49,12 +49,11 @@ def test_each_case_exits_with_its_status_and_text_and_writes_nothing(binary):
             done = subprocess.run([binary] + args, env=environment(home, display),
                                   capture_output=True, text=True, timeout=30)
             said = getattr(done, stream)
-            what = "vectrin %s (DISPLAY=%s)" % (" ".join(args), display)
-            e2e.check(done.returncode == status and re.search(text, said),
-                      "%s: exit %d, %s: %r" % (what, done.returncode, stream, said))
-            e2e.check(status != 1 or len(done.stderr.splitlines()) == 1,
-                      "%s: more than one line: %r" % (what, done.stderr))
-            e2e.check(not os.listdir(home), "%s: wrote %s" % (what, os.listdir(home)))
+            # A failure to start is told in one line.
+            told = re.search(text, said) and (status != 1 or len(done.stderr.splitlines()) == 1)
+            e2e.check(done.returncode == status and told and not os.listdir(home),
+                      "vectrin %s (DISPLAY=%s): exit %d, wrote %s, %s: %r" % (
+                          " ".join(args), display, done.returncode, os.listdir(home), stream, said))
 
 
 def test_qt_options_pass_and_the_settings_folder_holds_the_file(binary):
@@ -64,9 +63,7 @@ def test_qt_options_pass_and_the_settings_folder_holds_the_file(binary):
             [binary, "-platform", "offscreen", "--settings-folder", os.path.dirname(settings)],
             env=environment(home, None), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         try:
-            e2e.wait_until(lambda: os.path.exists(settings) or program.poll() is not None, 60,
-                           "the settings file in the folder given")
-            e2e.check(os.path.exists(settings), "no %s (exit %s)" % (settings, program.poll()))
+            e2e.wait_until(lambda: os.path.exists(settings), 60, "the settings file in the folder")
             e2e.check(not os.path.exists(os.path.join(home, ".config", "Vectrin")),
                       "the usual folder was written as well")
         finally:

@@ -76,18 +76,17 @@ def test_first_start_and_changes_through_the_dialog_survive_close_and_restart(bi
         s.key("t", "a")  # test mode off (opens COM2), then acquisition off
 
         scheme = [0x604020] + e2e.DEFAULT_SCHEME[1:]
-        expected = [str(i) for i in scheme + e2e.DEFAULT_SCHEME + scheme +
-                    e2e.DEFAULT_SCHEME * 2 + [2, 9600]] + [e2e.ACQUIRE_OFF, e2e.TEST_OFF, "GPS", "-3"]
+        expected = [str(i) for i in scheme + e2e.DEFAULT_SCHEME + scheme + e2e.DEFAULT_SCHEME * 2 +
+                    [2, 9600]] + [e2e.ACQUIRE_OFF, e2e.TEST_OFF, "GPS", "-3"]
         s.close_window()
         e2e.check(s.wait_exit() == 0, "exit code after the close box")
         first_run = s.read_settings()
-        e2e.check(first_run == expected, "items at close:\n%r\nexpected\n%r" % (first_run, expected))
+        e2e.check(first_run == expected, "at close:\n%r\nexpected\n%r" % (first_run, expected))
         s.start()
         e2e.wait_shown(s, (0x20, 0x40, 0x60))
         s.key("q")
         e2e.check(s.wait_exit() == 0 and s.read_settings() == first_run,
                   "the next start did not restore everything, or Q did not save it")
-
 
 
 def run(s, keys=("a", "q")):
@@ -159,4 +158,5 @@ def test_read_only_linked_and_uncopyable_files(binary):
 
 if __name__ == "__main__":
     e2e.main([test_first_start_and_changes_through_the_dialog_survive_close_and_restart,
-              test_ends_from_outside_and_a_second_start, test_read_only_linked_and_uncopyable_files])
+              test_ends_from_outside_and_a_second_start,
+              test_read_only_linked_and_uncopyable_files])
