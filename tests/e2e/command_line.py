@@ -73,8 +73,7 @@ def test_qt_options_pass_and_the_settings_folder_holds_the_file(binary):
 
 def test_every_option_that_help_shows_is_in_the_manual_page(binary):
     shown = subprocess.run([binary, "--help"], capture_output=True, text=True).stdout
-    with open(MANUAL) as f:
-        manual = f.read()
+    manual = e2e.read_bytes(MANUAL).decode()
     missing = [name for name in re.findall(r"^ +(?:-\w, )?(--[\w-]+)", shown, re.M)
                if name.replace("-", "\\-") not in manual]
     e2e.check(not missing, "not in the manual page: %s" % missing)

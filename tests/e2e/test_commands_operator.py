@@ -62,13 +62,11 @@ def test_gps_df_keys_a_held_mouse_button_and_the_bearing_log(binary):
         s.write_settings(e2e.items(test=e2e.TEST_OFF, heading="GPS"))
         s.start()
         e2e.wait_open(s, pty.slave_path)
-        e2e.wait_cursor(s, 0)
         pty.write(FIX + GSA)
         e2e.wait_cursor(s, 270)
         # Bearings dead ahead are true east, drawn straight up, logged at a fresh fix.
-        polar = s.polar()
         pty.write(FIX)
-        image = e2e.draw_spoke(s, pty, "%000", 0)
+        image, polar = e2e.draw_spoke(s, pty, "%000", 0)
         for other in (45, 90, 135, 180, 225, 270, 315):
             e2e.check(not e2e.spoke_shown(s, image, other, polar), "a spoke at %d" % other)
 

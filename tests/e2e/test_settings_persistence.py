@@ -31,8 +31,7 @@ SAVE = ((120, 3600, 855, 375), (120, 120))
 
 
 def maximized(s):
-    """The window with its title bar and borders fills the screen, the title
-    bar above the client area on it."""
+    """The window with its title bar and borders fills the screen, the title bar on it."""
     left, top, width, height = s.window_geometry()
     frame_left, frame_right, frame_top, frame_bottom = s.frame_extents()
     return top > 0 and (left - frame_left, top - frame_top, left + width + frame_right,
@@ -89,10 +88,10 @@ def test_first_start_and_changes_through_the_dialog_survive_close_and_restart(bi
                   "the next start did not restore everything, or Q did not save it")
 
 
-def run(s, keys=("a", "q")):
-    """Starts the program, presses the keys (A, then Q to quit); returns what it said."""
+def run(s):
+    """Starts the program, presses A, then Q to quit; returns what it said."""
     s.start()
-    s.key(*keys)
+    s.key("a", "q")
     e2e.check(s.wait_exit() == 0, "exit code")
     return s.said()
 
@@ -153,7 +152,6 @@ def test_read_only_linked_and_uncopyable_files(binary):
                   not glob.glob(s.settings_path + ".*"),
                   "replaced or copied: %r" % os.listdir(s.settings_folder))
         e2e.check(said.count("it is left as it is") == 2, said)
-
 
 
 if __name__ == "__main__":

@@ -25,7 +25,6 @@ TWIPS_PER_PIXEL = 1440 / DPI  # 15
 DEFAULT_SCHEME = [5602168, 7314328, 10211039, 37120, 13092807, 4227327, 16777215, 7340031]
 ACQUIRE_ON, ACQUIRE_OFF = "A:ACQUIRE    ( ON )", "A:ACQUIRE  ( OFF )"
 TEST_ON, TEST_OFF = "T:TEST             ( ON )", "T:TEST             ( OFF )"
-NOBODY = 65534
 
 
 def items(port=1, rate=4800, acquire=ACQUIRE_ON, test=TEST_ON, heading="MANUAL", variation=-1):
@@ -77,8 +76,9 @@ class Session:
     def __init__(self, binary):
         self.binary = os.path.abspath(binary)
         self.process = self.window = self.display = self.log = None
-        self.ptys, self.wrapper = [], []
-        self.helpers = []  # processes the program needs, ended after it, the last first
+        # The masters of its ptys, the command it starts behind, and the processes
+        # it needs (ended after it, the last first).
+        self.ptys, self.wrapper, self.helpers = [], [], []
         self.home = tempfile.mkdtemp(prefix="vectrin-e2e-")
         config_home = os.path.join(self.home, ".config")
         self.settings_folder = os.path.join(config_home, "Vectrin")
@@ -134,9 +134,8 @@ class Session:
         os.symlink(target, os.path.join(self.settings_folder, "COM%d" % n))
 
     def open_pty(self, com=None):
-        """A pseudo-terminal pair: the test writes DF and GPS text into the master
-        (pty.write), the program opens the slave (pty.slave_path), which with
-        com=n is serial port n."""
+        """A pseudo-terminal pair: the test writes into the master (pty.write), the
+        program opens the slave (pty.slave_path), serial port n with com=n."""
         master, slave = os.openpty()
         self.ptys.append(master)
         pty = types.SimpleNamespace(slave_path=os.ttyname(slave),
@@ -151,12 +150,9 @@ class Session:
         home folder and the devices; root ignores file modes and exclusive use."""
         if os.geteuid() != 0:
             return
-        for folder, dirs, files in os.walk(self.home):
-            for name in [folder] + [os.path.join(folder, n) for n in dirs + files]:
-                os.lchown(name, NOBODY, NOBODY)
-        for device in devices:
-            os.chown(device, NOBODY, NOBODY)
-        self.wrapper = ["setpriv", "--reuid=%d" % NOBODY, "--regid=%d" % NOBODY, "--clear-groups"]
+        # The user nobody.
+        subprocess.run(["chown", "-hR", "65534:65534", self.home, *devices], check=True)
+        self.wrapper = ["setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"]
 
     def write_settings(self, items):
         """Writes the settings file: numbers as they are, texts quoted, CRLF."""
@@ -166,8 +162,7 @@ class Session:
 
     def read_settings(self):
         """The items of the settings file, quotes removed (texts stay text)."""
-        with open(self.settings_path, newline="") as f:
-            lines = f.read().split("\r\n")[:-1]
+        lines = read_bytes(self.settings_path).decode().split("\r\n")[:-1]
         return [s[1:-1] if s.startswith('"') and s.endswith('"') else s for s in lines]
 
     def start(self):
@@ -177,8 +172,7 @@ class Session:
                                         stderr=subprocess.STDOUT, cwd=self.home)
 
         def window():
-            if not self.running():
-                raise AssertionError("the program ended: %s" % self.said())
+            check(self.running(), "the program ended: %s" % self.said())
             return self.windows_titled(TITLE)
 
         self.window = int(wait_until(window, 60, "a window titled %r" % TITLE)[0])
@@ -320,14 +314,14 @@ def spoke_shown(s, image, screen_angle, polar):
 
 def draw_spoke(s, pty, message, screen_angle):
     """Sends a DF message after each look at the screen until its spoke shows
-    along the angle; returns that screen. A look outlasts the 50 ms lock-out of
-    the message before, and three messages at one degree draw a spoke."""
+    along the angle; returns that screen and the polar display. A look outlasts
+    the 50 ms lock-out of the message before; three at one degree draw a spoke."""
     polar = s.polar()
 
     def drawn():
         pty.write(message)
         image = s.grab()
-        return spoke_shown(s, image, screen_angle, polar) and image
+        return spoke_shown(s, image, screen_angle, polar) and (image, polar)
 
     return wait_until(drawn, 30, "the spoke at %d degrees" % screen_angle, interval=0)
 
