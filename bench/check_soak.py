@@ -1,8 +1,10 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Runs the eight-hour soak (test mode in fake time) and checks its target:
-the CPU time per cycle over the last minute is within 20 % of that over the
-first, however far the ring count has grown.
+the CPU time per cycle over the last minute is at most 20 % above that over
+the first, however far the ring count has grown. It may well be below: while
+the rings are few and far apart each is drawn as a circle of its own, which
+costs more than the bands that close rings become.
 
 Usage: check_soak.py [path/to/soak_bench]
 """
@@ -22,7 +24,7 @@ def main():
     print(f"cost per cycle: minute 1 {first:.1f} us, hour 1 {soak['hour1_us']:.1f} us, "
           f"hour 8 {last:.1f} us (x{last / first:.2f}); {soak['rings']:.0f} rings at the end; "
           f"{soak['cpu_time']:.0f} s of CPU for the whole soak")
-    ok = abs(last / first - 1) <= TARGET_SPREAD
+    ok = last / first - 1 <= TARGET_SPREAD
     print("target met" if ok else "TARGET MISSED")
     return 0 if ok else 1
 

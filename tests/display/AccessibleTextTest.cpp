@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 Control control(const char* name, const char* caption) {
@@ -20,13 +22,10 @@ Control control(const char* name, const char* caption) {
     return c;
 }
 
+// Whether the control is the options dialog's, its name, its caption and the
+// name a screen reader is told.
 TEST(AccessibleText, NamesFollowTheCaptionsInWords) {
-    const struct {
-        bool options;
-        const char* control;
-        const char* caption;
-        const char* name;
-    } cases[] = {
+    const std::tuple<bool, const char*, const char*, const char*> cases[] = {
         {false, "CmdButton_ACQUIRE", "A:ACQUIRE  ( OFF )", "Acquisition off"},
         {false, "CmdButton_VAR", "V:VAR           ON", "Magnetic variation display on"},
         {false, "Label_HDG", "GPS 123 MAG", "Heading GPS 123 degrees magnetic"},
@@ -39,9 +38,9 @@ TEST(AccessibleText, NamesFollowTheCaptionsInWords) {
         {true, "Label_HEADING_CORRECTION", "179 EAST", "Magnetic variation 179 degrees east"},
         {true, "cmdbutton_LEGEND_TEXT_COLOR", "LEGEND TEXT", "Colour of the legend text"},
     };
-    for (const auto& c : cases) {
-        const Control shown = control(c.control, c.caption);
-        EXPECT_EQ((c.options ? optionsDialogText(shown) : mainWindowText(shown)).name, c.name);
+    for (const auto& [options, name, caption, text] : cases) {
+        const Control shown = control(name, caption);
+        EXPECT_EQ((options ? optionsDialogText(shown) : mainWindowText(shown)).name, text);
     }
     Control swatch = control("Picture_RANGE_RINGS_COLOR", "");
     swatch.backColour = 0x0000C0;

@@ -66,9 +66,13 @@ using Cursor = OnDesignWindow;
 
 // The cursor runs from the centre to the azimuth circle (2718) along the
 // bearing as seen heading-up, its marker 250 beyond (2968); the label shows
-// the true bearing in three digits.
-TEST_F(Cursor, PointsAtItsBearingOnTheHeadingUpDisplay) {
+// the true bearing in three digits. Each move first retraces the old line in
+// the disk's colour and the old marker in the window's (the surface's own
+// tests show that the same line or circle drawn again sets the same pixels),
+// then draws a dotted line and a solid marker.
+TEST_F(Cursor, ErasesWhereItWasAndPointsAtItsBearingOnTheHeadingUpDisplay) {
     using Row = std::tuple<Integer, Integer, Integer, const char*, double, double, std::string>;
+    CURSOR(f);
     for (const auto& [bearing, heading, variation, var, ux, uy, label] : // ux, uy: y up
          {Row{0, 0, 0, VAR_OFF, 0, 1, "CURSOR 000 TRU"},
           Row{90, 90, 0, VAR_OFF, 0, 1, "CURSOR 090 TRU"},
@@ -76,35 +80,29 @@ TEST_F(Cursor, PointsAtItsBearingOnTheHeadingUpDisplay) {
           Row{350, 0, 10, VAR_ON, 0, 1, "CURSOR 350 TRU"},
           Row{350, 0, 10, VAR_OFF, -0.17365, 0.98481, "CURSOR 350 TRU"}}) {
         SCOPED_TRACE(label + " at " + std::to_string(heading) + var);
+        const std::vector<DrawOp> old(rig.surface.ops.end() - 2, rig.surface.ops.end());
+        rig.surface.ops.clear();
         f.CURSOR_BEARING = bearing;
         turn(heading, variation, var);
         CURSOR(f);
-        const DrawOp& line = rig.surface.ops.end()[-2];
-        const DrawOp& marker = rig.surface.ops.back();
-        EXPECT_EQ((std::pair{line.x, line.y}), (std::pair{4890.0f, 3647.5f}));
-        EXPECT_NEAR(line.dx, 2718 * ux, NEAR_TWIPS);
-        EXPECT_NEAR(line.dy, -2718 * uy, NEAR_TWIPS);
-        EXPECT_NEAR(marker.x, 4890 + 2968 * ux, NEAR_TWIPS);
-        EXPECT_NEAR(marker.y, 3647.5 - 2968 * uy, NEAR_TWIPS);
+        const auto& ops = rig.surface.ops;
+        std::vector<std::tuple<DrawOp::Kind, Colour, LineStyle, Single>> drawn;
+        for (const DrawOp& op : ops)
+            drawn.emplace_back(op.kind, op.pen.foreColour, op.pen.lineStyle, op.radius);
+        ASSERT_EQ(drawn, (decltype(drawn){{DrawOp::Line, 4, LineStyle::Solid, 0},
+                                          {DrawOp::Circle, 1, LineStyle::Solid, 50},
+                                          {DrawOp::Line, 8, LineStyle::Dotted, 0},
+                                          {DrawOp::Circle, 8, LineStyle::Solid, 50}}));
+        for (std::size_t i = 0; i < 2; ++i)
+            EXPECT_EQ((std::tuple{ops[i].x, ops[i].y, ops[i].dx, ops[i].dy}),
+                      (std::tuple{old[i].x, old[i].y, old[i].dx, old[i].dy}));
+        EXPECT_EQ((std::pair{ops[2].x, ops[2].y}), (std::pair{4890.0f, 3647.5f}));
+        EXPECT_NEAR(ops[2].dx, 2718 * ux, NEAR_TWIPS);
+        EXPECT_NEAR(ops[2].dy, -2718 * uy, NEAR_TWIPS);
+        EXPECT_NEAR(ops[3].x, 4890 + 2968 * ux, NEAR_TWIPS);
+        EXPECT_NEAR(ops[3].y, 3647.5 - 2968 * uy, NEAR_TWIPS);
         EXPECT_EQ(f.Label_CURSOR.caption, label);
     }
-}
-
-// The old line in the disk's colour, the old marker in the window's; that
-// they retrace the old cursor exactly the pixel tests prove.
-TEST_F(Cursor, ErasesWhatItDrewLastThenDrawsADottedLineAndASolidMarker) {
-    f.CURSOR_BEARING = 30;
-    CURSOR(f);
-    rig.surface.ops.clear();
-    f.CURSOR_BEARING = 31;
-    CURSOR(f);
-    std::vector<std::tuple<DrawOp::Kind, Colour, LineStyle, Single>> drawn;
-    for (const DrawOp& op : rig.surface.ops)
-        drawn.emplace_back(op.kind, op.pen.foreColour, op.pen.lineStyle, op.radius);
-    EXPECT_EQ(drawn, (decltype(drawn){{DrawOp::Line, 4, LineStyle::Solid, 0},
-                                      {DrawOp::Circle, 1, LineStyle::Solid, 50},
-                                      {DrawOp::Line, 8, LineStyle::Dotted, 0},
-                                      {DrawOp::Circle, 8, LineStyle::Solid, 50}}));
 }
 
 using Rings = OnDesignWindow;

@@ -4,6 +4,7 @@
 
 #include "support/DisplayFixture.h"
 
+#include <cmath>
 #include <map>
 #include <set>
 
@@ -85,21 +86,18 @@ TEST(MainControls, EveryControlHasItsDesignCaptionPlaceAndFont) {
     TestRig rig;
     const auto all = rig.f.all();
     for (const Row& row : rows) {
-        const auto c = std::ranges::find(all, row.name, &Control::name);
-        ASSERT_NE(c, all.end()) << row.name;
-        const Control& control = **c;
-        EXPECT_EQ((std::tuple{control.container, control.left, control.top, control.width,
-                              control.height, control.caption, control.visible}),
-                  (std::tuple{std::string(row.container), row.left, row.top, row.width, row.height,
-                              std::string(row.caption), !hidden.contains(row.name)}))
-            << row.name;
-        if (row.font != 'f') {
-            EXPECT_EQ(control.font, fonts.at(row.font)) << row.name;
-        }
+        const auto found = std::ranges::find(all, row.name, &Control::name);
+        ASSERT_NE(found, all.end()) << row.name;
+        const Control& c = **found;
         const auto kind = row.font == 'f'   ? ControlKind::Frame
                           : row.font == 'b' ? ControlKind::Button
                                             : ControlKind::Label;
-        EXPECT_EQ(control.kind, kind) << row.name;
+        EXPECT_EQ((std::tuple{c.container, c.left, c.top, c.width, c.height, c.caption, c.visible,
+                              c.kind, c.font}),
+                  (std::tuple{std::string(row.container), row.left, row.top, row.width, row.height,
+                              std::string(row.caption), !hidden.contains(row.name), kind,
+                              row.font == 'f' ? c.font : fonts.at(row.font)}))
+            << row.name;
     }
     // The GPS warnings are red on white.
     for (const Control* c : {&rig.f.Label_GPS_SPEED, &rig.f.Label_GPS_FAIL})
@@ -116,14 +114,20 @@ struct Resize : OnDesignWindow {
 };
 
 // The circle's diameter is 0.8 of the client height, also in a window
-// narrower than high; the centre sits 250 below the middle.
+// narrower than high; the centre sits 250 below the middle. The cursor is
+// erased on the new circle: erased where it stood on the old one, it would
+// leave a line of the disk's colour outside a smaller disk.
 TEST_F(Resize, GeometryFollowsTheClientArea) {
-    resizeTo({9780, 6795}, {9900, 7200});
-    EXPECT_EQ((std::tuple{f.AZRADIUS, f.CENTERX, f.CENTERY}),
-              (std::tuple{2718.0f, 4890.0f, 3647.5f}));
-    resizeTo({6000, 9000}, {6120, 9400});
-    EXPECT_EQ((std::tuple{f.AZRADIUS, f.CENTERX, f.CENTERY}),
-              (std::tuple{3600.0f, 3000.0f, 4750.0f}));
+    using Row = std::tuple<TwipsSize, TwipsSize, Single, Single, Single>;
+    for (const auto& [client, window, radius, x, y] :
+         {Row{{9780, 6795}, {9900, 7200}, 2718, 4890, 3647.5f},
+          Row{{6000, 9000}, {6120, 9400}, 3600, 3000, 4750},
+          Row{{3000, 2000}, {3120, 2400}, 800, 1500, 1250}}) {
+        resizeTo(client, window);
+        EXPECT_EQ((std::tuple{f.AZRADIUS, f.CENTERX, f.CENTERY}), (std::tuple{radius, x, y}));
+        const DrawOp erased = opsOf(DrawOp::Line, 4).back();
+        EXPECT_NEAR(std::hypot(erased.dx, erased.dy), radius, 1) << radius;
+    }
 }
 
 // Clear, then one cycle layers the scale, the rings, the cursor and the spokes

@@ -1,15 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/QtSerialPort.h"
-#include "integration/PtyPair.h"
-#include "platform/QtWait.h"
+// The real serial adapter on pseudo-terminals behind COMn links: line
+// settings, open failures, one owner per device, a device that goes away and
+// comes back (also under another name).
+
+#include "integration/SerialRig.h"
 #include "platform/SettingsFolder.h"
-#include "platform/SysfsSerialDevices.h"
 
 #include <QDir>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 
 #include <filesystem>
@@ -18,8 +20,6 @@
 
 namespace {
 
-namespace fs = std::filesystem;
-
 double cpuSeconds() {
     rusage usage{};
     ::getrusage(RUSAGE_SELF, &usage);
@@ -27,120 +27,132 @@ double cpuSeconds() {
            static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
-// What the action threw; empty when it did not throw.
-template <typename Action> std::string failure(Action action) {
-    try {
-        action();
-    } catch (const SerialPortError& e) {
-        return e.what();
-    }
-    return {};
-}
-
-struct SerialOnPty : ::testing::Test {
-    QTemporaryDir config;
-    QByteArray savedConfig = qgetenv("XDG_CONFIG_HOME");
-    SysfsSerialDevices devices{DevicePlaces{(config.path() + "/Vectrin").toStdString()}};
-    QtSerialPort port{devices};
-    std::string received;
-
-    void SetUp() override {
-        qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
-        fs::create_directories(settingsFolder());
-        port.setReceiveHandler([this] { received += port.readAll(); });
-    }
-    void TearDown() override {
-        port.close();
-        qputenv("XDG_CONFIG_HOME", savedConfig);
-    }
-    // Makes port n the device (a COMn link to it).
-    void link(int n, const std::string& device) {
-        const fs::path entry = fs::path(settingsFolder()) / ("COM" + std::to_string(n));
-        fs::remove(entry);
-        fs::create_symlink(device, entry);
-    }
-    void open(int n, const std::string& device) {
-        link(n, device);
-        port.setPortNumber(n);
-        port.open();
-    }
-    bool receive(const std::string& text) {
-        return waitUntil([&] { return received.find(text) != std::string::npos; });
-    }
-};
-
-TEST_F(SerialOnPty, TheSettingsFolderFollowsXdgConfigHome) {
-    EXPECT_EQ(settingsFolder(), config.path().toStdString() + "/Vectrin");
+TEST(SettingsFolder, FollowsXdgConfigHomeElseTheHomeFolder) {
+    const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", "/config home");
+    EXPECT_EQ(settingsFolder(), "/config home/Vectrin");
     qputenv("XDG_CONFIG_HOME", "");
     EXPECT_EQ(settingsFolder(), QDir::homePath().toStdString() + "/.config/Vectrin");
+    qputenv("XDG_CONFIG_HOME", saved);
 }
 
-TEST_F(SerialOnPty, TextWrittenInFragmentsArrivesInOrderAndComplete) {
+// Another program (a modem manager's probe) changing the line settings of an
+// open port finds them set back.
+TEST(QtSerialPort, LineSettingsAreCheckedReachAnOpenPortAtOnceAndAreKept) {
+    SerialRig rig;
     Pty pty;
-    open(2, pty.slave);
-    std::string sent;
-    for (const char* fragment : {"$GPRMC,123519,A,4807.038,N", ",01131.000,E,022.4,084.4*6A\r\n",
-                                 "%0", "45", "%1", "23\r\n"}) {
-        pty.write(fragment);
-        sent += fragment;
-        ASSERT_TRUE(waitUntil([&] { return received.size() == sent.size(); })) << received;
-    }
-    EXPECT_EQ(received, sent);
-}
-
-TEST_F(SerialOnPty, LineSettingsAreCheckedAndReachAnOpenPortAtOnce) {
-    Pty pty;
-    port.setSettings("9600,n,8,1");
-    open(1, pty.slave);
+    rig.com(1, pty.slave);
+    rig.port.setSettings("9600,n,8,1");
+    rig.port.open();
     EXPECT_EQ(pty.speed(), static_cast<speed_t>(B9600));
-    port.setSettings("2400,n,8,1");
+    rig.port.setSettings("2400,n,8,1");
     EXPECT_EQ(pty.speed(), static_cast<speed_t>(B2400));
     for (const char* bad : {"19200,n,8,1", "4800,e,8,1", "4800,n,7,1", "4800", ""})
-        EXPECT_THROW(port.setSettings(bad), SerialPortError) << bad;
+        EXPECT_THROW(rig.port.setSettings(bad), SerialPortError) << bad;
     EXPECT_EQ(pty.speed(), static_cast<speed_t>(B2400));
+    const int probe = ::open(pty.slave.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    termios line{};
+    ::tcgetattr(probe, &line);
+    ::cfsetspeed(&line, B57600);
+    ::tcsetattr(probe, TCSANOW, &line);
+    ::close(probe);
+    ASSERT_EQ(pty.speed(), static_cast<speed_t>(B57600));
+    EXPECT_TRUE(waitUntil([&] { return pty.speed() == static_cast<speed_t>(B2400); }));
 }
 
-TEST_F(SerialOnPty, OpenFailuresCarryAReasonTheOperatorCanRead) {
-    EXPECT_EQ(failure([&] { open(3, config.path().toStdString() + "/no-such-device"); }),
-              "COM3: NOT FOUND");
-    EXPECT_FALSE(port.isOpen());
-    EXPECT_EQ(failure([&] { port.setPortNumber(9); }), "COM9: no such port");
-    EXPECT_EQ(failure([&] { port.setPortNumber(0); }), "COM0: no such port");
-    EXPECT_EQ(port.portNumber(), 3);
+TEST(QtSerialPort, OpenFailuresCarryAReasonTheOperatorCanRead) {
+    SerialRig rig;
+    rig.com(3, rig.root / "no-such-device");
+    rig.port.setPortNumber(3);
+    EXPECT_EQ(failure([&] { rig.port.open(); }).first, "COM3: NOT FOUND");
+    EXPECT_FALSE(rig.port.isOpen());
+    EXPECT_EQ(failure([&] { rig.port.setPortNumber(9); }).first, "COM9: no such port");
+    EXPECT_EQ(failure([&] { rig.port.setPortNumber(0); }).first, "COM0: no such port");
+    EXPECT_EQ(rig.port.portNumber(), 3);
+}
+
+// Two settings folders whose links lead to one device (even as root, who
+// ignores the exclusive-open flag): the second program is told who has it.
+TEST(QtSerialPort, TwoLinksToOneDeviceNeverShareIt) {
+    Pty pty;
+    SerialRig first, second;
+    first.com(1, pty.slave);
+    second.link(second.places.dev + "/ttyUSB0", pty.slave);
+    second.com(1, second.places.dev + "/ttyUSB0");
+    first.port.open();
+    const auto [reason, whole] = failure([&] { second.port.open(); });
+    EXPECT_EQ(reason, "COM1: IN USE");
+    EXPECT_NE(whole.find("in use by process " + std::to_string(::getpid())), std::string::npos)
+        << whole;
+    first.port.close();
+    second.port.open();
+    EXPECT_TRUE(second.receives(pty, "%123"));
 }
 
 // The device goes away and comes back (an adapter unplugged and plugged in
 // again) while the port is open; then goes away once more and the operator
 // closes the port.
-TEST_F(SerialOnPty, AVanishedDeviceNeitherSpinsNorClosesThePortAndIsReopenedWhenBack) {
+TEST(QtSerialPort, AVanishedDeviceLeavesThePortOpenAndIsReopenedWhenBack) {
+    SerialRig rig;
     auto pty = std::make_unique<Pty>();
-    open(4, pty->slave);
-    pty->write("%010");
-    ASSERT_TRUE(receive("%010"));
+    rig.com(1, pty->slave);
+    rig.port.open();
+    ASSERT_TRUE(rig.receives(*pty, "%010"));
     pty.reset();
-    ASSERT_TRUE(waitUntil([&] { return port.waitingForDevice(); }));
-    const double before = cpuSeconds();
-    runEventsFor(1000);
-    EXPECT_LT(cpuSeconds() - before, 0.3);
-    EXPECT_TRUE(port.isOpen());
+    ASSERT_TRUE(waitUntil([&] { return rig.port.waitingForDevice(); }));
+    EXPECT_TRUE(rig.port.isOpen());
     // Another test may get the vanished pty's name; the port must not take it.
-    fs::remove(fs::path(settingsFolder()) / "COM4");
+    std::filesystem::remove(rig.places.settingsFolder + "/COM1");
 
     pty = std::make_unique<Pty>();
-    link(4, pty->slave);
-    ASSERT_TRUE(waitUntil([&] { return !port.waitingForDevice(); }));
-    pty->write("%020");
-    EXPECT_TRUE(receive("%020"));
+    rig.com(1, pty->slave);
+    ASSERT_TRUE(waitUntil([&] { return !rig.port.waitingForDevice(); }));
+    EXPECT_TRUE(rig.receives(*pty, "%020"));
 
     pty.reset();
-    ASSERT_TRUE(waitUntil([&] { return port.waitingForDevice(); }));
-    port.close();
-    EXPECT_FALSE(port.waitingForDevice());
+    ASSERT_TRUE(waitUntil([&] { return rig.port.waitingForDevice(); }));
+    rig.port.close();
+    EXPECT_FALSE(rig.port.waitingForDevice());
     Pty last;
-    link(4, last.slave);
+    rig.com(1, last.slave);
     last.write("%030");
     runEventsFor(1200);
-    EXPECT_EQ(received.find("%030"), std::string::npos);
+    EXPECT_EQ(rig.received.find("%030"), std::string::npos);
+}
+
+// The adapter comes back as ttyUSB1 while another one took ttyUSB0, and a
+// probe holds it for a while: the port waits for it by its stable name,
+// without spinning.
+TEST(QtSerialPort, AnAdapterThatComesBackUnderAnotherNameIsFoundByItsStableName) {
+    SerialRig rig;
+    const std::string stable = rig.places.byId + "/usb-FTDI_FT232R_A10K1-if00-port0";
+    const std::string usb0 = rig.places.dev + "/ttyUSB0";
+    auto adapter = std::make_unique<Pty>();
+    rig.link(usb0, adapter->slave);
+    rig.link(stable, "../../ttyUSB0");
+    rig.com(1, usb0);
+    rig.port.open();
+    ASSERT_TRUE(rig.receives(*adapter, "%010"));
+
+    adapter.reset();
+    std::filesystem::remove(stable);
+    ASSERT_TRUE(waitUntil([&] { return rig.port.waitingForDevice(); }));
+    Pty other;
+    rig.link(usb0, other.slave);
+    adapter = std::make_unique<Pty>();
+    const int probe = ::open(adapter->slave.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    ASSERT_EQ(::flock(probe, LOCK_EX), 0);
+    rig.link(rig.places.dev + "/ttyUSB1", adapter->slave);
+    rig.link(stable, "../../ttyUSB1");
+    const double before = cpuSeconds();
+    runEventsFor(1200);
+    EXPECT_LT(cpuSeconds() - before, 0.3) << "the wait spins";
+    EXPECT_TRUE(rig.port.waitingForDevice()) << "neither the other adapter nor a held one";
+    ::close(probe);
+    ASSERT_TRUE(waitUntil([&] { return !rig.port.waitingForDevice(); }));
+    other.write("%666");
+    EXPECT_TRUE(rig.receives(*adapter, "%020"));
+    EXPECT_EQ(rig.received.find("%666"), std::string::npos);
 }
 
 } // namespace

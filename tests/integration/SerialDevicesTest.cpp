@@ -2,10 +2,7 @@
 // The device list and the COMn links on the real file system: pseudo-terminals
 // behind links, and a sysfs tree of the test's own making.
 
-#include "integration/PtyPair.h"
-#include "platform/SysfsSerialDevices.h"
-
-#include <QTemporaryDir>
+#include "integration/SerialRig.h"
 
 #include <gtest/gtest.h>
 
@@ -17,34 +14,23 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Tree {
-    QTemporaryDir temporary;
-    fs::path root = temporary.path().toStdString();
-    DevicePlaces places{(root / "config").string(), (root / "dev").string(),
-                        (root / "dev/serial/by-id").string(), (root / "sys/class/tty").string(),
-                        "/sys/dev/char"};
+void write(const fs::path& file, const std::string& text) {
+    fs::create_directories(file.parent_path());
+    std::ofstream(file) << text << '\n';
+}
 
-    void write(const fs::path& file, const std::string& text) {
-        fs::create_directories(file.parent_path());
-        std::ofstream(file) << text << '\n';
-    }
-    void link(const fs::path& at, const fs::path& to) {
-        fs::create_directories(at.parent_path());
-        fs::create_symlink(to, at);
-    }
-    // A terminal of the kernel whose device lies at `device` below sys/devices.
-    void terminal(const std::string& name, const std::string& device) {
-        fs::create_directories(root / "sys/devices" / device);
-        link(root / "sys/class/tty" / name / "device", root / "sys/devices" / device);
-    }
-};
+// A terminal of the kernel whose device lies at `device` below sys/devices.
+void terminal(SerialRig& t, const std::string& name, const std::string& device) {
+    fs::create_directories(t.root / "sys/devices" / device);
+    t.link(t.root / "sys/class/tty" / name / "device", t.root / "sys/devices" / device);
+}
 
 TEST(DevicePaths, EachPathLeadsToASerialDeviceOrSaysWhyNot) {
-    Tree t;
+    SerialRig t;
     Pty pty;
     const fs::path r = t.root;
     t.link(r / "DF adapter ü", pty.slave);
-    t.write(r / "plain", "text");
+    write(r / "plain", "text");
     t.link(r / "dangling", r / "gone");
     t.link(r / "via dangling", r / "dangling");
     const struct {
@@ -71,20 +57,20 @@ TEST(DevicePaths, EachPathLeadsToASerialDeviceOrSaysWhyNot) {
 }
 
 TEST(SysfsSerialDevices, ListsTheTerminalsWithADeviceAndNamesUsbAdaptersStably) {
-    Tree t;
+    SerialRig t;
     Pty usb, builtIn;
-    t.terminal("ttyUSB0", "usb1/1-1/1-1:1.0/ttyUSB0");
+    terminal(t, "ttyUSB0", "usb1/1-1/1-1:1.0/ttyUSB0");
     for (const auto& [file, text] : {std::pair{"idVendor", "0403"},
                                      {"idProduct", "6001"},
                                      {"product", "FT232R USB UART"},
                                      {"serial", "A10K1"}})
-        t.write(t.root / "sys/devices/usb1/1-1" / file, text);
-    t.terminal("ttyACM0", "usb1/1-2/1-2:1.0"); // no node in dev: unplugged while listed
-    t.write(t.root / "sys/devices/usb1/1-2/idVendor", "1546");
-    t.terminal("ttyS0", "pnp/ttyS0");
-    t.write(t.root / "sys/class/tty/ttyS0/type", "0"); // no UART answers
-    t.terminal("ttyS1", "pnp/ttyS1");
-    t.write(t.root / "sys/class/tty/ttyS1/type", "4");
+        write(t.root / "sys/devices/usb1/1-1" / file, text);
+    terminal(t, "ttyACM0", "usb1/1-2/1-2:1.0"); // no node in dev: unplugged while listed
+    write(t.root / "sys/devices/usb1/1-2/idVendor", "1546");
+    terminal(t, "ttyS0", "pnp/ttyS0");
+    write(t.root / "sys/class/tty/ttyS0/type", "0"); // no UART answers
+    terminal(t, "ttyS1", "pnp/ttyS1");
+    write(t.root / "sys/class/tty/ttyS1/type", "4");
     fs::create_directories(t.root / "sys/class/tty/tty5"); // a virtual console
     t.link(t.root / "dev/ttyUSB0", usb.slave);
     t.link(t.root / "dev/ttyS1", builtIn.slave);
@@ -92,7 +78,7 @@ TEST(SysfsSerialDevices, ListsTheTerminalsWithADeviceAndNamesUsbAdaptersStably) 
     const std::string stable = t.places.byId + "/usb-FTDI_FT232R_USB_UART_A10K1-if00-port0";
     t.link(stable, "../../ttyUSB0");
 
-    const SysfsSerialDevices devices(t.places);
+    const SysfsSerialDevices& devices = t.devices;
     const std::vector<SerialDevice> expected{
         {stable, t.places.dev + "/ttyUSB0", "FT232R USB UART", "A10K1", "0403:6001"},
         {t.places.dev + "/ttyS1", t.places.dev + "/ttyS1", "", "", ""}};
@@ -102,9 +88,9 @@ TEST(SysfsSerialDevices, ListsTheTerminalsWithADeviceAndNamesUsbAdaptersStably) 
 }
 
 TEST(SysfsSerialDevices, ComLinksAreMadeWholeAndPortsWithoutOneAreTheBuiltInPorts) {
-    Tree t;
+    SerialRig t;
     Pty pty;
-    SysfsSerialDevices devices(t.places);
+    SysfsSerialDevices& devices = t.devices;
     EXPECT_TRUE(!devices.port(3).linked && devices.port(3).path == t.places.dev + "/ttyS2");
     const std::string odd = (t.root / "a path with blanks ü").string();
     t.link(odd, pty.slave);

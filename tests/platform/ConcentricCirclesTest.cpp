@@ -15,38 +15,10 @@
 
 namespace {
 
-// What drawing the rings at once relies on, for every radius it may be asked
-// for: each row of an outline is one span or two around the hole, and on the
-// next radius the outer edge never comes in, the hole never shrinks and the
-// hole lies within the smaller circle's outer edge (no gap between them).
-TEST(CircleOutlines, NeighbouringRadiiLeaveNoGapAndNeverShrink) {
-    CircleOutlines outlines(2);
-    auto within = [](PixelSpan inner, PixelSpan outer) {
-        return inner.empty() || (outer.from <= inner.from && inner.to <= outer.to);
-    };
-    for (int r = 0; r < CircleOutlines::MAX_RADIUS; ++r) {
-        const auto& smaller = outlines.outline(r);
-        const auto& larger = outlines.outline(r + 1);
-        ASSERT_TRUE(smaller && larger) << "radius " << r;
-        auto end = [](const CircleOutline& o) { return o.top + static_cast<int>(o.rows.size()); };
-        const int top = std::min(smaller->top, larger->top);
-        const int bottom = std::max(end(*smaller), end(*larger));
-        for (int y = top; y < bottom; ++y) {
-            const OutlineRow* a = smaller->row(y);
-            const OutlineRow* b = larger->row(y);
-            const PixelSpan extentA = a ? a->extent() : PixelSpan{};
-            const PixelSpan extentB = b ? b->extent() : PixelSpan{};
-            ASSERT_TRUE(within(extentA, extentB)) << "radius " << r << " row " << y;
-            ASSERT_TRUE(within(a ? a->hole() : PixelSpan{}, b ? b->hole() : PixelSpan{}))
-                << "radius " << r << " row " << y;
-            ASSERT_TRUE(within(b ? b->hole() : PixelSpan{}, extentA))
-                << "radius " << r << " row " << y;
-        }
-    }
-}
-
 // The rings of as many as the table says, on the surface and by QPainter one
-// circle at a time, on windows where the disk fits and where it is cut off.
+// circle at a time, on windows where the disk fits and where it is cut off, up
+// to the largest radius drawn at once: drawing a run of neighbouring radii as
+// one band relies on QPainter's outlines for neighbouring radii leaving no gap.
 TEST(ConcentricCircles, RingsDrawnAtOnceSetTheSamePixelsAsQPainterOneByOne) {
     struct Case {
         int width, height;
@@ -54,10 +26,10 @@ TEST(ConcentricCircles, RingsDrawnAtOnceSetTheSamePixelsAsQPainterOneByOne) {
         int outer; // pixels
     };
     const Case cases[] = {
-        {1920, 1080, {960, 557}, 432},   {640, 360, {320, 197}, 144},
+        {1920, 1080, {960, 557}, 432},    {640, 360, {320, 197}, 144},
         {300, 200, {150, 120}, 400}, // the disk runs off every edge
         {200, 150, {-40, 170}, 260}, // centre outside the window
-        {3840, 2160, {1920, 1097}, 864},
+        {2600, 2200, {1300, 1100}, 1024},
     };
     std::mt19937 random(12);
     for (const Case& c : cases) {

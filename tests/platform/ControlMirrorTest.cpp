@@ -2,14 +2,17 @@
 #include "platform/ControlMirror.h"
 #include "platform/QtColours.h"
 
+#include <QApplication>
 #include <QFrame>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -26,20 +29,23 @@ struct Mirror : ::testing::Test {
                                  15, 1500, 255);
     Control button = placeControl("CmdButton_A", ControlKind::Button, "", "R:REDUCE        10%  ",
                                   1800, 150, 1455, 375);
-    std::string events;
+    std::string events; // p pressed, r released, c clicked
+    std::string last;   // the control named last
     std::unique_ptr<ControlMirror> mirror;
 
     void SetUp() override {
         frame.backColour = 0x557B78;
         label.textColour = 0x9BCEDF;
         label.font = Font{"Arial", 8.25f, true, false};
-        auto record = [this](const char* what) {
-            return [this, what](const std::string& name) { events += what + name + " "; };
+        auto record = [this](char what) {
+            return [this, what](const std::string& name) {
+                events += what;
+                last = name;
+            };
         };
-        mirror = std::make_unique<ControlMirror>(window, std::vector{&frame, &label, &button}, 15.0,
-                                                 ControlMirror::ButtonHandlers{record("pressed "),
-                                                                               record("released "),
-                                                                               record("clicked ")});
+        mirror = std::make_unique<ControlMirror>(
+            window, std::vector{&frame, &label, &button}, 15.0,
+            ControlMirror::ButtonHandlers{record('p'), record('r'), record('c')});
         window.show();
     }
     QWidget& f() { return *mirror->widget("Frame_A"); }
@@ -80,7 +86,49 @@ TEST_F(Mirror, SyncAppliesWhatChangedAndButtonsReportPressReleaseAndClick) {
     mirror->sync();
     EXPECT_TRUE(!l().isVisible() && l().isVisibleTo(&f())); // its frame hides it
     b().click();                                            // no mouse goes down
-    EXPECT_EQ(events, "clicked CmdButton_A ");
+    EXPECT_EQ(events + last, "cCmdButton_A");
+}
+
+// A mouse event or Hide, its button, the buttons held after it, whether the
+// pointer is on the button, and what was heard by the end of the step.
+using Step = std::tuple<QEvent::Type, Qt::MouseButton, Qt::MouseButtons, bool, const char*>;
+
+constexpr auto PRESS = QEvent::MouseButtonPress;
+constexpr auto MOVE = QEvent::MouseMove;
+constexpr auto RELEASE = QEvent::MouseButtonRelease;
+constexpr auto L = Qt::LeftButton;
+constexpr auto R = Qt::RightButton;
+constexpr auto NONE = Qt::NoButton;
+
+// A button is held from the first mouse button down on it until the last one
+// comes up, whichever button, wherever the pointer has gone.
+TEST_F(Mirror, AButtonIsHeldFromAnyMouseButtonDownUntilTheLastComesUpWhereverThePointerIs) {
+    const std::vector<std::vector<Step>> presses = {
+        {{PRESS, L, L, true, "p"}, {RELEASE, L, NONE, true, "prc"}},
+        {{PRESS, L, L, true, "p"},
+         {MOVE, NONE, L, false, "p"}, // slid off: still held
+         {RELEASE, L, NONE, false, "pr"}},
+        {{PRESS, R, R, true, "p"}, {MOVE, NONE, R, false, "p"}, {RELEASE, R, NONE, false, "pr"}},
+        {{PRESS, R, R, true, "p"},
+         {PRESS, L, L | R, true, "p"},
+         {RELEASE, R, L, true, "p"},
+         {RELEASE, L, NONE, false, "pr"}},
+        {{PRESS, R, R, true, "p"}, {QEvent::Hide, NONE, NONE, true, "pr"}},
+    };
+    for (std::size_t i = 0; i < presses.size(); ++i) {
+        events.clear();
+        for (const auto& [type, which, held, onTheButton, heard] : presses[i]) {
+            if (type == QEvent::Hide) {
+                QHideEvent hide;
+                QApplication::sendEvent(&b(), &hide);
+            } else {
+                const QPointF at(onTheButton ? 40 : 200, 12);
+                QMouseEvent mouse(type, at, b().mapToGlobal(at), which, held, Qt::NoModifier);
+                QApplication::sendEvent(&b(), &mouse);
+            }
+            EXPECT_EQ(events, heard) << "press " << i;
+        }
+    }
 }
 
 } // namespace

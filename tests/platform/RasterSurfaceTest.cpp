@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <limits>
 #include <optional>
 #include <random>
@@ -67,8 +68,9 @@ TEST_F(Surface, AThinLineSetsTheNearestPixelsIncludingBothEnds) {
 
 // A line and its reverse set the same pixels, dots included, and a solid
 // line over a dotted one erases it. Lines reaching past the edges set the
-// pixels that they set on a larger buffer.
-TEST_F(Surface, OverdrawingALineEitherWayErasesItExactly) {
+// pixels that they set on a larger buffer. Wide lines and circles of either
+// width, filled or not, drawn again in the back colour leave nothing.
+TEST_F(Surface, OverdrawingEitherWayErasesExactly) {
     RasterSurface large(96, 400, 300);
     large.setBackColour(BACK);
     large.pen.foreColour = INK;
@@ -87,11 +89,71 @@ TEST_F(Surface, OverdrawingALineEitherWayErasesItExactly) {
         s.pen.lineStyle = LineStyle::Solid;
         in(BACK).line(x, y, dx, dy);
         ASSERT_EQ(count(OTHER), 0) << x << "," << y << " by " << dx << "," << dy;
+
+        const auto r = static_cast<Single>(n % 200 * 15); // every radius to 199 px, both widths
+        s.pen.lineWidth = 1 + n / 200;
+        s.pen.fillStyle = n % 3 ? FillStyle::Transparent : FillStyle::Solid;
+        s.pen.fillColour = BACK;
+        in(INK).circle(x, y, r);
+        in(BACK).circle(x, y, r);
+        in(INK).line(x, y, dx, dy);
+        in(BACK).line(x, y, dx, dy);
+        ASSERT_EQ(count(INK), 0) << x << "," << y << " r " << r << " width " << s.pen.lineWidth;
+        s.pen.lineWidth = 1;
     }
     s.pen.lineStyle = LineStyle::Dotted;
     in(INK).line(-1e30f, -1e30f, 2e30f, 2e30f); // far beyond any buffer: no overflow, no hang
     in(INK).line(std::numeric_limits<float>::max(), 0, -1e9f, 0);
     EXPECT_EQ(count(INK), 75); // the dotted diagonal: 150 pixels, 3 on and 3 off
+    s.clear();
+    s.pen.lineWidth = 2; // wide lines are always solid
+    in(INK).line(300, 300, 1200, 450);
+    EXPECT_GT(count(INK), 2 * 80);
+}
+
+// A position or size that is not a finite number draws nothing and changes
+// nothing, whichever operation gets it.
+TEST_F(Surface, OperationsWithNonFiniteCoordinatesDrawNothing) {
+    using Draw = std::function<void(Single)>;
+    const Draw draws[] = {
+        [this](Single v) { s.line(v, 300, 600, 600); },
+        [this](Single v) { s.line(300, 300, v, 600); },
+        [this](Single v) { s.circle(1500, v, 300); },
+        [this](Single v) { s.circle(1500, 1000, v); },
+        [this](Single v) {
+            s.pen.lineWidth = 2;
+            s.circle(v, 1000, 300);
+        },
+        [this](Single v) {
+            s.pen.textX = v;
+            s.print("N");
+        },
+    };
+    constexpr Single INF = std::numeric_limits<Single>::infinity();
+    for (const Draw& draw : draws)
+        for (const Single bad : {std::numeric_limits<Single>::quiet_NaN(), INF, -INF}) {
+            in(INK);
+            draw(bad);
+            EXPECT_EQ(count(INK), 0);
+            EXPECT_FALSE(refreshed().has_value());
+        }
+}
+
+// Text hangs from its corner: an "N" as the azimuth scale prints it, bold 12
+// point with its corner 80 left of and 135 above the point it labels, is
+// centred on that point.
+TEST_F(Surface, PrintedTextHangsFromItsCorner) {
+    s.pen.font = Font{"arial", 12, true, false};
+    s.pen.textX = 1500 - 80;
+    s.pen.textY = 1125 - 135;
+    in(INK).print("N");
+    QRect ink;
+    for (int y = 0; y < 150; ++y)
+        for (int x = 0; x < 200; ++x)
+            if (at({x, y}) == INK) ink |= QRect(x, y, 1, 1);
+    EXPECT_NEAR(ink.center().x(), 100, 2.5);
+    EXPECT_NEAR(ink.center().y(), 75, 2.5);
+    EXPECT_TRUE(ink.width() >= 8 && ink.height() >= 10) << "a letter's size";
 }
 
 // Every pixel of a thin outline lies within half a pixel of the true circle,
@@ -134,27 +196,6 @@ TEST(RasterSurfaceCircle, AThinOutlineIsAClosedRingOnTheCircle) {
     for (const auto& [x, y, colour] :
          {std::tuple{100, 75, OTHER}, {139, 75, OTHER}, {140, 75, INK}, {130, 105, BACK}})
         EXPECT_EQ(fromRgb(s.image().pixel(x, y)), colour) << x << "," << y;
-}
-
-TEST_F(Surface, WideLinesAndCirclesDrawnAgainInTheBackColourLeaveNothing) {
-    s.pen.lineWidth = 2;
-    s.pen.lineStyle = LineStyle::Dotted; // wide lines are always solid
-    in(INK).line(300, 300, 1200, 450);
-    EXPECT_GT(count(INK), 2 * 80);
-    in(BACK).line(300, 300, 1200, 450);
-    EXPECT_EQ(count(INK), 0);
-    std::mt19937 rng(13);
-    std::uniform_real_distribution<float> pos(-300, 3300), radius(0, 2500);
-    for (int n = 0; n < 200; ++n) {
-        const Single x = pos(rng), y = pos(rng);
-        const Single r = n % 4 == 0 ? 50 : n % 4 == 1 ? 75 : radius(rng); // the markers' radii
-        s.pen.lineWidth = 1 + n % 2;
-        s.pen.fillStyle = n % 3 ? FillStyle::Transparent : FillStyle::Solid;
-        s.pen.fillColour = BACK;
-        in(INK).circle(x, y, r);
-        in(BACK).circle(x, y, r);
-        ASSERT_EQ(count(INK), 0) << x << "," << y << " r " << r << " width " << s.pen.lineWidth;
-    }
 }
 
 // The first refresh shows everything, a redraw of what is there nothing. Then

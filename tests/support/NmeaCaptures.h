@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// Real GPS receiver captures replayed through the serial line into the running
-// cycle, and the one checker every replay passes, whichever port carried it.
-// The captures' course sentences are read here on their own terms, field by
-// field, and the heading the cycle shows is checked against that reading.
+// Real GPS receiver captures replayed through the fake serial line into the
+// running cycle, and the checker of the replay. The captures' course sentences
+// are read here on their own terms, field by field, and the heading the cycle
+// shows is checked against that reading.
 
 #include "core/Numbers.h"
-#include "core/form_VECTRIN.h"
+#include "support/TestRig.h"
 
 #include <gtest/gtest.h>
 
@@ -47,12 +47,6 @@ struct Capture {
     std::vector<CourseFix> fixes;
 };
 
-// GPS, GLONASS, Galileo, BeiDou (both names), QZSS, NavIC and combined fixes.
-inline bool satelliteTalker(const std::string& talker) {
-    static const std::set<std::string> talkers = {"GP", "GN", "GL", "GA", "GB", "BD", "GQ", "GI"};
-    return talkers.contains(talker);
-}
-
 // Lines that start with "#" are annotations added later, never on the wire.
 inline Capture loadCapture(const std::string& name) {
     std::ifstream in(std::string(VECTRIN_NMEA_CAPTURES) + "/" + name, std::ios::binary);
@@ -61,10 +55,12 @@ inline Capture loadCapture(const std::string& name) {
     for (std::string line; std::getline(in, line);)
         if (!line.starts_with('#')) capture.stream += line + (in.eof() ? "" : "\n");
     const std::regex decimal(R"(\d+(\.\d*)?)");
+    // GPS, GLONASS, Galileo, BeiDou (both names), QZSS, NavIC and combined fixes.
+    const std::set<std::string> talkers = {"GP", "GN", "GL", "GA", "GB", "BD", "GQ", "GI"};
     const std::string& s = capture.stream;
     for (std::size_t at = s.find('$'); at != std::string::npos; at = s.find('$', at + 1)) {
         const bool rmc = s.compare(at + 3, 3, "RMC") == 0;
-        if (!satelliteTalker(s.substr(at + 1, 2)) || (!rmc && s.compare(at + 3, 3, "VTG") != 0))
+        if (!talkers.contains(s.substr(at + 1, 2)) || (!rmc && s.compare(at + 3, 3, "VTG") != 0))
             continue;
         std::istringstream sentence(s.substr(at, s.find_first_of("*\r\n$", at + 1) - at));
         std::vector<std::string> fields;
@@ -88,13 +84,11 @@ struct ReplayLog {
     int laggingCycles = 0; // cycles not showing the course of the latest complete moving fix
 };
 
-// Replays a capture into a window (fake clock, timer and surface, any serial
-// port) that takes its heading from GPS while acquiring from the line: one
-// chunk per 50 ms tick, in sizes as a port at 4800 baud hands text over.
-// `send(chunk)` puts a chunk on the line and says whether the window got it.
-template <class Window, class Send>
-ReplayLog replayCapture(Window& w, const Capture& capture, Send send) {
-    form_VECTRIN& f = w.f;
+// Replays a capture into a window that takes its heading from GPS while
+// acquiring from the line: one chunk per 50 ms tick, in sizes as a port at
+// 4800 baud hands text over.
+inline ReplayLog replayCapture(TestRig& rig, const Capture& capture) {
+    form_VECTRIN& f = rig.f;
     f.settings.headingSource = "GPS";
     f.GPS_TIMER = true;
     f.SIMULATE_TIMER = false;
@@ -107,11 +101,11 @@ ReplayLog replayCapture(Window& w, const Capture& capture, Send send) {
     bool failShown = false;
     for (std::size_t k = 0; delivered < capture.stream.size(); ++k) {
         const std::string chunk = capture.stream.substr(delivered, CHUNKS[k % std::size(CHUNKS)]);
-        if (!send(chunk)) break;
+        rig.serial.deliver(chunk);
         delivered += chunk.size();
-        w.clock.seconds += 0.05;
-        w.timer1.fire();
-        w.surface.ops.clear();
+        rig.clock.seconds += 0.05;
+        rig.timer1.fire();
+        rig.surface.ops.clear();
         // A sentence can be taken once 82 characters stand from its "$", and
         // only while the GPS buffer still holds it (its last 1000 characters).
         for (; complete < fixes.size() && fixes[complete].offset + 82 <= delivered; ++complete)

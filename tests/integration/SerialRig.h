@@ -1,0 +1,61 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "integration/PtyPair.h"
+#include "platform/QtSerialPort.h"
+#include "platform/QtWait.h"
+#include "platform/SysfsSerialDevices.h"
+
+#include <QTemporaryDir>
+
+#include <filesystem>
+#include <string>
+#include <utility>
+
+// What the action threw: the short reason, then the whole one; empty when it
+// did not throw.
+template <typename Action> std::pair<std::string, std::string> failure(Action action) {
+    try {
+        action();
+    } catch (const SerialPortError& e) {
+        return {e.what(), e.whole()};
+    }
+    return {};
+}
+
+// A device tree of the test's own making (the settings folder with the COMn
+// links, device nodes, stable names, the kernel's terminals), the real serial
+// adapter on it and what the adapter received.
+struct SerialRig {
+    QTemporaryDir temporary;
+    std::filesystem::path root = temporary.path().toStdString();
+    DevicePlaces places{(root / "config").string(), (root / "dev").string(),
+                        (root / "dev/serial/by-id").string(), (root / "sys/class/tty").string(),
+                        "/sys/dev/char"};
+    SysfsSerialDevices devices{places};
+    QtSerialPort port{devices};
+    std::string received;
+
+    SerialRig() {
+        port.setReceiveHandler([this] { received += port.readAll(); });
+    }
+    ~SerialRig() { port.close(); }
+    SerialRig(const SerialRig&) = delete;
+    SerialRig& operator=(const SerialRig&) = delete;
+
+    // Makes `at` a link to `to`, in place of whatever was there.
+    void link(const std::filesystem::path& at, const std::filesystem::path& to) {
+        std::filesystem::create_directories(at.parent_path());
+        std::filesystem::remove(at);
+        std::filesystem::create_symlink(to, at);
+    }
+    // Makes port n the device `to` (a COMn link to it).
+    void com(int n, const std::filesystem::path& to) {
+        link(places.settingsFolder + "/COM" + std::to_string(n), to);
+    }
+    // Writes the text into the pseudo-terminal; whether the port received it.
+    bool receives(const Pty& pty, const std::string& text) {
+        pty.write(text);
+        return waitUntil([&] { return received.find(text) != std::string::npos; });
+    }
+};
