@@ -82,29 +82,26 @@ TEST_F(Chooser, ADeviceThatVanishesWhileTheChooserIsOpenIsSaidToHaveGoneAndFound
     EXPECT_FALSE(c.visible) << "EXIT closes the chooser with the dialog";
 }
 
+// The devices present, the links made before, whether a settings file exists,
+// and the device COM1 then leads to.
 TEST(FirstStart, OneUsbAdapterAndNoLinksMakeItCom1) {
-    const struct {
-        std::vector<SerialDevice> present;
-        std::map<int, std::string> links;
-        bool settingsFile;
-        std::string com1;
-    } cases[] = {
-        {{BUILT_IN, FTDI}, {}, false, FTDI.name},
-        {{FTDI, PL2303}, {}, false, ""},
-        {{FTDI}, {{3, "/dev/ttyUSB5"}}, false, ""},
-        {{FTDI}, {}, true, ""},
-    };
-    for (const auto& k : cases) {
+    using Row =
+        std::tuple<std::vector<SerialDevice>, std::map<int, std::string>, bool, std::string>;
+    const Row cases[] = {{{BUILT_IN, FTDI}, {}, false, FTDI.name},
+                         {{FTDI, PL2303}, {}, false, ""},
+                         {{FTDI}, {{3, "/dev/ttyUSB5"}}, false, ""},
+                         {{FTDI}, {}, true, ""}};
+    for (const auto& [present, links, hasSettingsFile, com1] : cases) {
         ProgramRig rig;
-        rig.devices.devices = k.present;
-        rig.devices.links = k.links;
-        if (k.settingsFile) {
+        rig.devices.devices = present;
+        rig.devices.links = links;
+        if (hasSettingsFile) {
             std::filesystem::create_directories(rig.folder);
             std::ofstream(rig.file) << settingsFile(DEFAULT_ITEMS);
         }
         rig.program.start();
-        EXPECT_EQ(rig.devices.links[1], k.com1);
-        EXPECT_EQ(rig.program.startNotice().empty(), k.com1.empty());
+        EXPECT_EQ(rig.devices.links[1], com1);
+        EXPECT_EQ(rig.program.startNotice().empty(), com1.empty());
     }
 }
 
