@@ -17,10 +17,8 @@ sys.dont_write_bytecode = True  # no cache files beside the scripts
 
 import vectrin_e2e as e2e  # noqa: E402
 
-# A course of 90 degrees at 12.4 knots; the sentence behind it completes the
-# window the heading input waits for.
+# A course of 90 degrees at 12.4 knots.
 FIX = "$GNRMC,101530,A,4807.038,N,01131.000,E,012.4,090.0,060324,003.1,W*71\r\n"
-GSA = "$GPGSA,A,3,04,05,,09,12,,,24,,,,,2.5,1.3,2.1*39\r\n"
 # Relative, true bearing, heading, heading source and the fix's time of each logged bearing.
 LOGGED = ["0", "90", "90", "GPS", "2024-03-06T10:15:30Z"]
 WHERE = (48 + 7.038 / 60, 11 + 31 / 60)
@@ -62,7 +60,8 @@ def test_gps_df_keys_a_held_mouse_button_and_the_bearing_log(binary):
         s.write_settings(e2e.items(test=e2e.TEST_OFF, heading="GPS"))
         s.start()
         e2e.wait_open(s, pty.slave_path)
-        pty.write(FIX + GSA)
+        # The sentence behind the fix completes the window the heading input waits for.
+        pty.write(FIX + "$GPGSA,A,3,04,05,,09,12,,,24,,,,,2.5,1.3,2.1*39\r\n")
         e2e.wait_cursor(s, 270)
         # Bearings dead ahead are true east, drawn straight up, logged at a fresh fix.
         pty.write(FIX)

@@ -33,10 +33,11 @@ def items(port=1, rate=4800, acquire=ACQUIRE_ON, test=TEST_ON, heading="MANUAL",
 
 
 def wait_until(condition, timeout, what="condition", interval=0.05):
-    """Polls condition() until it returns something true; returns that value."""
+    """Polls condition() until it is true; returns its value. what (or what()) names the wait."""
     deadline = time.monotonic() + timeout
     while not (value := condition()):
-        check(time.monotonic() < deadline, "%.1f s went by waiting for %s" % (timeout, what))
+        told = what() if callable(what) else what
+        check(time.monotonic() < deadline, "%.1f s went by waiting for %s" % (timeout, told))
         time.sleep(interval)
     return value
 
@@ -175,7 +176,8 @@ class Session:
             check(self.running(), "the program ended: %s" % self.said())
             return self.windows_titled(TITLE)
 
-        self.window = int(wait_until(window, 60, "a window titled %r" % TITLE)[0])
+        self.window = int(wait_until(window, 60, lambda: "a window titled %r; the program said: "
+                                     "%s" % (TITLE, self.said()))[0])
         wait_until(lambda: self.window_geometry()[2] > 0, 60, "the window to be mapped")
         self.focus()
 
