@@ -114,43 +114,40 @@ struct Resize : OnDesignWindow {
 };
 
 // The circle's diameter is 0.8 of the client height, also in a window
-// narrower than high; the centre sits 250 below the middle. The cursor is
-// erased on the new circle: erased where it stood on the old one, it would
+// narrower than high; the centre sits 250 below the middle. Clear, then one
+// cycle layers the scale, the rings, the cursor and the spokes (scale lines
+// and labels, the cursor's marker, the refresh go with their layer), each over
+// the one before, and leaves the pen thin, solid and transparent. The cursor
+// is erased on the new circle: erased where it stood on the old one, it would
 // leave a line of the disk's colour outside a smaller disk.
-TEST_F(Resize, GeometryFollowsTheClientArea) {
+TEST_F(Resize, ClearsThenLayersEverythingOnTheCircleThatTheClientAreaGives) {
+    f.BRG_SUM[10] = f.MAXVECTOR = 30;
+    f.RINGCOUNT = f.OLDRINGCOUNT = 4;
+    const std::map<Colour, char> layerOf{{5, 's'}, {6, 'r'}, {8, 'c'}, {7, 'v'}};
     using Row = std::tuple<TwipsSize, TwipsSize, Single, Single, Single>;
     for (const auto& [client, window, radius, x, y] :
          {Row{{9780, 6795}, {9900, 7200}, 2718, 4890, 3647.5f},
           Row{{6000, 9000}, {6120, 9400}, 3600, 3000, 4750},
           Row{{3000, 2000}, {3120, 2400}, 800, 1500, 1250}}) {
+        SCOPED_TRACE(radius);
+        rig.surface.ops.clear();
+        f.NEWVECTOR = true;
         resizeTo(client, window);
         EXPECT_EQ((std::tuple{f.AZRADIUS, f.CENTERX, f.CENTERY}), (std::tuple{radius, x, y}));
-        const DrawOp erased = opsOf(DrawOp::Line, 4).back();
-        EXPECT_NEAR(std::hypot(erased.dx, erased.dy), radius, 1) << radius;
+        const DrawOp erased = opsOf(DrawOp::Line, 4).front();
+        EXPECT_NEAR(std::hypot(erased.dx, erased.dy), radius, 1);
+        std::string layers;
+        for (const DrawOp& op : rig.surface.ops)
+            if (const auto l = layerOf.find(op.pen.foreColour);
+                op.kind != DrawOp::Clear && l != layerOf.end() && !layers.ends_with(l->second))
+                layers += l->second;
+        EXPECT_EQ(layers, "srcv");
+        EXPECT_EQ((std::pair{rig.surface.ops.front().kind, rig.surface.ops.back().kind}),
+                  (std::pair{DrawOp::Clear, DrawOp::Refresh}));
+        EXPECT_EQ((std::tuple{rig.surface.pen.lineWidth, rig.surface.pen.lineStyle,
+                              rig.surface.pen.fillStyle}),
+                  (std::tuple{1, LineStyle::Solid, FillStyle::Transparent}));
     }
-}
-
-// Clear, then one cycle layers the scale, the rings, the cursor and the spokes
-// (scale lines and labels, the cursor's marker, the refresh go with their
-// layer), each over the one before, and leaves the pen thin, solid and
-// transparent.
-TEST_F(Resize, ClearsThenLayersScaleRingsCursorAndSpokes) {
-    f.BRG_SUM[10] = f.MAXVECTOR = 30;
-    f.RINGCOUNT = f.OLDRINGCOUNT = 4;
-    f.NEWVECTOR = true;
-    resizeTo({9780, 6795}, {9900, 7200});
-    const std::map<Colour, char> layerOf{{5, 's'}, {6, 'r'}, {8, 'c'}, {7, 'v'}};
-    std::string layers;
-    for (const DrawOp& op : rig.surface.ops)
-        if (const auto l = layerOf.find(op.pen.foreColour);
-            l != layerOf.end() && !layers.ends_with(l->second))
-            layers += l->second;
-    EXPECT_EQ(layers, "srcv");
-    EXPECT_EQ((std::pair{rig.surface.ops.front().kind, rig.surface.ops.back().kind}),
-              (std::pair{DrawOp::Clear, DrawOp::Refresh}));
-    EXPECT_EQ((std::tuple{rig.surface.pen.lineWidth, rig.surface.pen.lineStyle,
-                          rig.surface.pen.fillStyle}),
-              (std::tuple{1, LineStyle::Solid, FillStyle::Transparent}));
 }
 
 // The hide/show button heads the right column while anything is hidden; a
