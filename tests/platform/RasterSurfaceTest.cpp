@@ -159,26 +159,24 @@ TEST_F(Surface, PrintedTextHangsFromItsCorner) {
 // Every pixel of a thin outline lies within half a pixel of the true circle,
 // and the ring is closed: a fill from the centre never leaves it. A solid fill
 // paints the disk inside the outline.
-TEST(RasterSurfaceCircle, AThinOutlineIsAClosedRingOnTheCircle) {
+TEST_F(Surface, AThinOutlineIsAClosedRingOnTheCircle) {
     for (int r = 0; r <= 60; ++r) {
-        RasterSurface s(96, 140, 140);
-        s.setBackColour(BACK);
-        s.pen.foreColour = INK;
-        s.circle(1050, 1050, static_cast<Single>(r * 15)); // centre (70, 70)
+        s.clear();
+        in(INK).circle(1500, 1125, static_cast<Single>(r * 15)); // centre (100, 75)
         QImage image = s.image();
         QRect inked;
-        for (int y = 0; y < 140; ++y)
-            for (int x = 0; x < 140; ++x)
+        for (int y = 0; y < 150; ++y)
+            for (int x = 0; x < 200; ++x)
                 if (image.pixel(x, y) == toRgb(INK)) {
                     inked |= QRect(x, y, 1, 1);
-                    ASSERT_LE(std::abs(std::hypot(x - 70, y - 70) - r), 0.5) << r;
+                    ASSERT_LE(std::abs(std::hypot(x - 100, y - 75) - r), 0.5) << r;
                 }
-        EXPECT_EQ(inked, QRect(70 - r, 70 - r, 2 * r + 1, 2 * r + 1)) << r;
-        std::vector<QPoint> open{QPoint(70, 70)};
+        EXPECT_EQ(inked, QRect(100 - r, 75 - r, 2 * r + 1, 2 * r + 1)) << r;
+        std::vector<QPoint> open{QPoint(100, 75)};
         while (r >= 2 && !open.empty()) {
             const QPoint p = open.back();
             open.pop_back();
-            ASSERT_LT(std::max(std::abs(p.x() - 70), std::abs(p.y() - 70)), r) << "r " << r;
+            ASSERT_LT(std::max(std::abs(p.x() - 100), std::abs(p.y() - 75)), r) << "r " << r;
             for (const QPoint q :
                  {p + QPoint(1, 0), p - QPoint(1, 0), p + QPoint(0, 1), p - QPoint(0, 1)})
                 if (image.pixel(q) == toRgb(BACK)) {
@@ -187,15 +185,13 @@ TEST(RasterSurfaceCircle, AThinOutlineIsAClosedRingOnTheCircle) {
                 }
         }
     }
-    RasterSurface s(96, 200, 150);
-    s.setBackColour(BACK);
-    s.pen.foreColour = INK;
+    s.clear();
     s.pen.fillColour = OTHER;
     s.pen.fillStyle = FillStyle::Solid;
-    s.circle(1500, 1125, 600); // centre (100, 75), radius 40 pixels
+    in(INK).circle(1500, 1125, 600); // radius 40 pixels
     for (const auto& [x, y, colour] :
          {std::tuple{100, 75, OTHER}, {139, 75, OTHER}, {140, 75, INK}, {130, 105, BACK}})
-        EXPECT_EQ(fromRgb(s.image().pixel(x, y)), colour) << x << "," << y;
+        EXPECT_EQ(at({x, y}), colour) << x << "," << y;
 }
 
 // The first refresh shows everything. The old and the new place of a marker
