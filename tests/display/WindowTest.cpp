@@ -17,12 +17,8 @@ const char *TL = "Frame_TOP_LEFT", *TC = "Frame_TOP_CENTER", *TR = "Frame_TOP_RI
 // (f frame, b button "Small Fonts" 6.75, l label Arial bold 8.25, and the
 // labels' own sizes: t 11.25 italic, h 14.25, w 9.75, c 9).
 TEST(MainControls, EveryControlHasItsDesignCaptionPlaceAndFont) {
-    struct Row {
-        const char *name, *container;
-        Long left, top, width, height;
-        const char* caption;
-        char font;
-    };
+    // Name, container, left, top, width, height, caption, font.
+    using Row = std::tuple<const char*, const char*, Long, Long, Long, Long, const char*, char>;
     const Row rows[] = {
         {"Frame_TOP_LEFT", "", 120, 120, 2175, 1335, "", 'f'},
         {"Label_VECTRIN_DF_DISPLAY", TL, 0, 0, 2175, 255, "ZIRC DF Display", 't'},
@@ -85,19 +81,19 @@ TEST(MainControls, EveryControlHasItsDesignCaptionPlaceAndFont) {
         "CmdButton_CANCEL", "Frame_GPS_SPEED",      "Frame_GPS_FAIL", "Label_COM_TIMEOUT"};
     TestRig rig;
     const auto all = rig.f.all();
-    for (const Row& row : rows) {
-        const auto found = std::ranges::find(all, row.name, &Control::name);
-        ASSERT_NE(found, all.end()) << row.name;
+    for (const auto& [name, container, left, top, width, height, caption, font] : rows) {
+        const auto found = std::ranges::find(all, name, &Control::name);
+        ASSERT_NE(found, all.end()) << name;
         const Control& c = **found;
-        const auto kind = row.font == 'f'   ? ControlKind::Frame
-                          : row.font == 'b' ? ControlKind::Button
-                                            : ControlKind::Label;
-        EXPECT_EQ((std::tuple{c.container, c.left, c.top, c.width, c.height, c.caption, c.visible,
-                              c.kind, c.font}),
-                  (std::tuple{std::string(row.container), row.left, row.top, row.width, row.height,
-                              std::string(row.caption), !hidden.contains(row.name), kind,
-                              row.font == 'f' ? c.font : fonts.at(row.font)}))
-            << row.name;
+        const auto kind = font == 'f'   ? ControlKind::Frame
+                          : font == 'b' ? ControlKind::Button
+                                        : ControlKind::Label;
+        EXPECT_EQ(
+            (std::tuple{c.container, c.left, c.top, c.width, c.height, c.caption, c.visible, c.kind,
+                        c.font}),
+            (std::tuple{std::string(container), left, top, width, height, std::string(caption),
+                        !hidden.contains(name), kind, font == 'f' ? c.font : fonts.at(font)}))
+            << name;
     }
     // The GPS warnings are red on white.
     for (const Control* c : {&rig.f.Label_GPS_SPEED, &rig.f.Label_GPS_FAIL})
