@@ -42,14 +42,4 @@ TEST(KeyMap, TheFifthKey2WithAModifierRevealsTheCreditsAndPlain2DoesNotCount) {
     EXPECT_EQ(creditsShown(), 3);
 }
 
-TEST(KeyMap, MemoryKeysSelectTheirOwnSlotAndWChangesTheWindow) {
-    TestRig rig;
-    for (int n = 1; n <= 5; ++n) {
-        pressKey(rig, topRow(n));
-        EXPECT_EQ(rig.f.MEMORY_SELECT, n);
-    }
-    pressKey(rig, letterKey('W'));
-    EXPECT_EQ(rig.f.WIN_SIZE, 0);
-}
-
 } // namespace

@@ -76,6 +76,12 @@ TEST_F(Memories, WithTheButtonsHiddenKeysWorkOnTheSlotSelectedLastAndKeepThemHid
     f.BRG_HIST[77] = 9;
     pressKey(rig, topRow(6));
     EXPECT_EQ(f.BRG_MEM[4][77], 9);
+    for (int n = 1; n <= 5; ++n) { // each memory key selects its own slot
+        f.BRG_HIST[77] = static_cast<Single>(n);
+        pressKey(rig, topRow(n));
+        pressKey(rig, topRow(6));
+        EXPECT_EQ(f.BRG_MEM[n][77], n);
+    }
 }
 
 } // namespace

@@ -10,7 +10,8 @@ struct Picture : OnWindow {
     void SetUp() override { f.SIMULATE_TIMER = f.DF_TIMER = false; }
 };
 
-// Each press sums over the next width on a cleared surface; ten come back to 4.
+// Each press sums over the next width, half of it on either side, on a cleared
+// surface; ten come back to 4.
 TEST_F(Picture, SectorStepsThroughTheWidthsAndSumsOverEach) {
     const std::pair<Integer, const char*> widths[] = {
         {6, "S:SECTOR     6 DEG"},  {8, "S:SECTOR     8 DEG"},  {12, "S:SECTOR    12 DEG"},
@@ -23,8 +24,9 @@ TEST_F(Picture, SectorStepsThroughTheWidthsAndSumsOverEach) {
         pressKey(rig, letterKey('S'));
         EXPECT_EQ((std::pair{f.SECTOR_WIDTH, f.CmdButton_SECTOR.caption}),
                   (std::pair{width, std::string(caption)}));
-        EXPECT_EQ((std::pair{f.BRG_SUM[100 + width / 2], f.BRG_SUM[101 + width / 2]}),
-                  (std::pair<Single, Single>{30, 0}));
+        EXPECT_EQ((std::array{f.BRG_SUM[99 - width / 2], f.BRG_SUM[100 - width / 2],
+                              f.BRG_SUM[100 + width / 2], f.BRG_SUM[101 + width / 2]}),
+                  (std::array<Single, 4>{0, 30, 30, 0}));
         EXPECT_EQ(std::ranges::count(rig.surface.ops, DrawOp::Clear, &DrawOp::kind), 1);
         EXPECT_TRUE(cycleRan(rig));
     }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/Compass.h"
+#include "support/NmeaCaptures.h"
 #include "support/TestRig.h"
 
 namespace {
@@ -9,15 +10,18 @@ namespace {
 const std::string FOLLOWING =
     "\r\n$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*47\r\n";
 
-std::string rmc(const std::string& speed, const std::string& course) {
-    return "$GPRMC,123519,A,4807.038,N,01131.000,E," + speed + "," + course + ",230394,003.1,W*6A";
+std::string rmc(const std::string& speed, const std::string& course,
+                const std::string& talker = "GP") {
+    return "$" + talker + "RMC,123519,A,4807.038,N,01131.000,E," + speed + "," + course +
+           ",230394,003.1,W*6A";
 }
 
-std::string vtg(const std::string& course, const std::string& speed) {
-    return "$GPVTG," + course + ",T,,M," + speed + ",N,10.4,K,A*19";
+std::string vtg(const std::string& course, const std::string& speed,
+                const std::string& talker = "GP") {
+    return "$" + talker + "VTG," + course + ",T,,M," + speed + ",N,10.4,K,A*19";
 }
 
-constexpr int IGNORED = -1;
+constexpr int IGNORED = -1, SLOW = -2;
 
 // COMPASS with the heading source on GPS, from heading 200 with GPS FAIL showing.
 struct Compass : OnWindow {
@@ -34,27 +38,16 @@ struct Compass : OnWindow {
     }
 };
 
-// A moving fix sets the heading; at 3 knots or less (3.9 truncates to 3) the
-// sentence is taken but the heading stays, and GPS SPEED shows.
-TEST_F(Compass, AFixAboveThreeKnotsSetsTheHeading) {
-    for (const auto& [speed, heading, label] :
-         {std::tuple{"012.4", 87, "GPS 087 TRU"}, std::tuple{"3.9", 200, "GPS 200 TRU"}}) {
-        compass("noise" + rmc(speed, "087.6") + FOLLOWING);
-        EXPECT_EQ((std::tuple{f.HEADING, f.Label_HDG.caption, f.GPS_BUFFER, f.GPS_TIME}),
-                  (std::tuple<Integer, std::string, std::string, Long>{heading, label, "", 36010}));
-        EXPECT_EQ((std::array{f.Frame_GPS_FAIL.visible, f.Frame_GPS_SPEED.visible, f.NEWAZIMUTH,
-                              f.NEWRING}),
-                  (std::array{false, heading == 200, true, true}));
-    }
-}
-
-// The heading a buffer gives, or IGNORED: the buffer, heading, label, frames
-// and GPS_TIME then stay as they were. In order: a sentence counts once 82
+// The heading a buffer gives, shown as "GPS nnn TRU" in place of GPS FAIL. At 3
+// knots or less (SLOW; 3.9 truncates to 3) the sentence is taken but the heading
+// stays and GPS SPEED shows. IGNORED: the buffer, heading, label, frames and
+// GPS_TIME stay as they were. In order: a sentence counts once 82
 // characters stand from its "$", and only its first 80 are read; VTG wins over
 // RMC, even before it is complete; only the first sentence of the kind counts,
 // even a rejected one; empty fields reject it; values are truncated toward
 // zero, then held within 0..359.99 degrees and 0..300 knots; fields are read by
-// the leading-number rule.
+// the leading-number rule. Every satellite talker counts and no other, VTG of
+// any talker before RMC of any.
 TEST_F(Compass, TakesTheFirstCompleteSentenceOfTheKindWithinItsLimits) {
     const std::string sentence = rmc("012.4", "087.6") + "\r\n";
     const std::string complete = sentence + std::string(82 - sentence.size(), 'x');
@@ -64,8 +57,9 @@ TEST_F(Compass, TakesTheFirstCompleteSentenceOfTheKindWithinItsLimits) {
     std::string noise;
     for (int i = 0; i < 1000; ++i)
         noise.push_back(static_cast<char>((i * 7919 + 13) % 256));
-    const std::pair<std::string, int> cases[] = {
+    std::vector<std::pair<std::string, int>> cases = {
         {complete, 87},
+        {"noise" + rmc("3.9", "087.6") + FOLLOWING, SLOW},
         {complete.substr(0, 81), IGNORED},
         {long80 + FOLLOWING, 87},
         {"$GPRMC,1" + long80.substr(7) + FOLLOWING, IGNORED},
@@ -88,17 +82,30 @@ TEST_F(Compass, TakesTheFirstCompleteSentenceOfTheKindWithinItsLimits) {
         // A comma not found restarts the search at the window's first character.
         {"$GPRMC,0,045.5,123.4," + std::string(90, ' '), 123},
         {"$GPRMC,0,045.5,123.4" + std::string(90, ' '), IGNORED},
-        {noise, IGNORED}};
+        {noise, IGNORED},
+        {vtg("018.0", "9.0", "GN") + FOLLOWING, 18},
+        {rmc("012.4", "031.0", "GN") + FOLLOWING + vtg("032.0", "9.0") + FOLLOWING, 32},
+        {rmc("012.4", "042.0", "GN") + FOLLOWING + rmc("012.4", "043.0") + FOLLOWING, 42},
+        {vtg("035.0", "9.0", "GA") + FOLLOWING + vtg("036.0", "9.0") + FOLLOWING, 35},
+        {vtg("037.0", "9.0", "IN") + FOLLOWING + rmc("012.4", "038.0", "GN") + FOLLOWING, 38},
+        {"$G" + rmc("012.4", "041.0", "GN") + FOLLOWING, 41}};
+    for (const char* talker : {"GN", "GL", "GA", "GB", "BD", "GQ", "GI"})
+        cases.push_back({rmc("012.4", "011.0", talker) + FOLLOWING, 11});
+    for (const char* talker : {"IN", "II", "PQ", "gp"})
+        cases.push_back({rmc("012.4", "011.0", talker) + FOLLOWING, IGNORED});
     for (const auto& [buffer, heading] : cases) {
         SCOPED_TRACE(buffer.substr(0, 120));
         compass(buffer);
-        const bool ignored = heading == IGNORED;
-        EXPECT_EQ(f.HEADING, ignored ? 200 : heading);
-        EXPECT_EQ(f.GPS_BUFFER, ignored ? buffer : "");
-        EXPECT_EQ(f.GPS_TIME, ignored ? 0 : 36010);
+        const bool ignored = heading == IGNORED, slow = heading == SLOW;
+        const int shown = heading < 0 ? 200 : heading;
+        const std::string label = "GPS " + std::to_string(1000 + shown).substr(1) + " TRU";
         EXPECT_EQ(
-            (std::array{f.Label_HDG.caption == "before", f.Frame_GPS_FAIL.visible, f.NEWAZIMUTH}),
-            (std::array{ignored, ignored, !ignored}));
+            (std::tuple{f.HEADING, f.Label_HDG.caption, f.GPS_BUFFER, f.GPS_TIME}),
+            (std::tuple<Integer, std::string, std::string, Long>{
+                shown, ignored ? "before" : label, ignored ? buffer : "", ignored ? 0 : 36010}));
+        EXPECT_EQ((std::array{f.Frame_GPS_FAIL.visible, f.Frame_GPS_SPEED.visible, f.NEWAZIMUTH,
+                              f.NEWRING}),
+                  (std::array{ignored, ignored || slow, !ignored, !ignored}));
     }
 }
 
@@ -119,5 +126,18 @@ TEST_F(Compass, WithVariationOnTheLabelShowsTheMagneticHeading) {
     COMPASS(f);
     EXPECT_NE(f.GPS_BUFFER, "");
 }
+
+// Each real receiver capture through the fake serial port into the running
+// cycle; the checks are those of NmeaCaptures.h.
+class CaptureReplay : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(CaptureReplay, TheHeadingFollowsTheMovingFixesAndNothingElse) {
+    const Capture capture = loadCapture(GetParam());
+    TestRig rig;
+    const ReplayLog log = replayCapture(rig, capture);
+    checkReplay(capture, log, rig.f);
+}
+
+INSTANTIATE_TEST_SUITE_P(Captures, CaptureReplay, ::testing::ValuesIn(CAPTURES), captureTestName);
 
 } // namespace

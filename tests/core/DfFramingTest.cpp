@@ -6,11 +6,6 @@
 #include "core/Executive.h"
 #include "support/TestRig.h"
 
-#include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
-
 namespace {
 
 using Messages = std::vector<std::string>;
@@ -25,10 +20,6 @@ struct Line {
         const auto before = rig.f.INCOUNT;
         rig.serial.deliver(text);
         if (rig.f.INCOUNT != before) taken.push_back(rig.f.DF_MESSAGE);
-    }
-    void tick() {
-        rig.clock.seconds += 0.05;
-        rig.timer1.fire();
     }
 };
 
@@ -45,6 +36,7 @@ TEST(DfFraming, EveryStreamCutAnywhereTakesInTheSameMessages) {
         {"% 45", {" 45"}},
         {"%7\r\n", {"7\r\n"}},
         {"%%123", {"123"}},              // a "%" starts afresh
+        {"%123%124", {"123"}},           // the next message falls in the lock-out
         {"%1%234", {"234"}},             // a message that lost its end
         {"%abc", {}},                    // letters
         {std::string("%\0\0\0", 4), {}}, // NUL bytes
@@ -70,40 +62,26 @@ TEST(DfFraming, EveryStreamCutAnywhereTakesInTheSameMessages) {
 
 // A part of a message that waits beyond a second belongs to a message cut off
 // (a device unplugged mid-message): it joins no later text. Within a second,
-// midnight included, the rest completes it.
-TEST(DfFraming, APartCutOffByAHangUpJoinsNothingThatComesLater) {
-    struct Case {
-        const char* first;
-        const char* rest;
-        double firstAt, restAt;
-        Messages expected;
+// midnight included, the rest completes it. A message whose "%" comes during
+// the lock-out is dropped whole, even when its rest arrives after the tick.
+TEST(DfFraming, APartCutOffByAHangUpOrTheLockOutJoinsNothingThatComesLater) {
+    using Notifications = std::vector<std::pair<double, std::string>>; // "": the tick
+    const std::pair<Notifications, Messages> cases[] = {
+        {{{36000, "%"}, {36002, "3\r\n%124"}}, {"124"}},
+        {{{36010, "%1"}, {36010.9, "25"}}, {"125"}},
+        {{{86399.8, "%"}, {0.3, "126"}}, {"126"}}, // across midnight
+        {{{86399.8, "%"}, {1.5, "127"}}, {}},
+        {{{36000, "%123"}, {36000, "%1"}, {36000.05, ""}, {36000.05, "24"}, {36000.05, "%125"}},
+         {"123", "125"}},
     };
-    const Case cases[] = {
-        {"%", "3\r\n%124", 36000, 36002, {"124"}},
-        {"%1", "25", 36010, 36010.9, {"125"}},
-        {"%", "126", 86399.8, 0.3, {"126"}}, // across midnight
-        {"%", "127", 86399.8, 1.5, {}},
-    };
-    for (const Case& c : cases) {
+    for (const auto& [notifications, expected] : cases) {
         Line line;
-        line.rig.clock.seconds = c.firstAt;
-        line.notify(c.first);
-        line.rig.clock.seconds = c.restAt;
-        line.notify(c.rest);
-        EXPECT_EQ(line.taken, c.expected) << c.first << c.rest;
+        for (const auto& [at, text] : notifications) {
+            line.rig.clock.seconds = at;
+            text.empty() ? line.rig.timer1.fire() : line.notify(text);
+        }
+        EXPECT_EQ(line.taken, expected) << notifications.front().second;
     }
-}
-
-// A message whose "%" comes during the lock-out is dropped whole, even when
-// its rest arrives after the tick.
-TEST(DfFraming, AMessageStartedInTheLockOutIsDroppedWhole) {
-    Line line;
-    line.notify("%123");
-    line.notify("%1");
-    line.tick();
-    line.notify("24");
-    line.notify("%125");
-    EXPECT_EQ(line.taken, (Messages{"123", "125"}));
 }
 
 } // namespace

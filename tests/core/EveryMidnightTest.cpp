@@ -1,11 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/Captions.h"
 #include "core/Timers.h"
 #include "support/TestRig.h"
 
-#include <gtest/gtest.h>
-
-#include <algorithm>
 #include <cmath>
 
 namespace {

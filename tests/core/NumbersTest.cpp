@@ -36,27 +36,4 @@ TEST(LeadingNumber, ReadsSignDigitsPointAndExponentAsFarAsTheyGo) {
     EXPECT_EQ(leadingSingle("-1e400"), -std::numeric_limits<Single>::max());
 }
 
-// The sector wrap makes one step at either end; further out stays outside.
-TEST(Numbers, RoundHalfToEvenWrapOnceAndWriteSingles) {
-    for (const auto& [value, rounded] :
-         {std::pair{4.5, 4.0}, {5.5, 6.0}, {-0.5, 0.0}, {-1.5, -2.0}, {4.51, 5.0}})
-        EXPECT_EQ(roundHalfEven(value), rounded) << value;
-    for (const auto& [degree, wrapped] : {std::pair{1, 1},
-                                          {360, 360},
-                                          {0, 360},
-                                          {361, 1},
-                                          {-359, 1},
-                                          {720, 360},
-                                          {721, 361},
-                                          {-360, 0}})
-        EXPECT_EQ(sectorWrap(degree), wrapped) << degree;
-    for (const auto& [value, text] : {std::pair<Single, const char*>{45, " 45"},
-                                      {4.5f, " 4.5"},
-                                      {-0.25f, "-0.25"},
-                                      {-0.0f, " 0"},
-                                      {1e5f, " 100000"},
-                                      {1e-3f, " 0.001"}})
-        EXPECT_EQ(signedSingleText(value), text) << value;
-}
-
 } // namespace

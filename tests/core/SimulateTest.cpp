@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/Simulate.h"
-#include "support/TestRig.h"
+#include "support/DisplayFixture.h"
 
 namespace {
 
@@ -38,9 +38,10 @@ TEST(SimulatedTable, IsTheSameAtEveryStartAndClustersAroundOneDirection) {
 // Every cycle takes in the next entry as a true bearing: after entry 4999
 // comes entry 1, and 0 is north. The marker shows it as if relative to the
 // heading, without the variation; the COM TIMEOUT warning belongs to the line.
-TEST(SimulateFeed, EveryCycleTakesTheNextEntryButNeverEntry5000) {
-    TestRig rig;
-    form_VECTRIN& f = rig.f;
+using SimulateFeed = OnDesignWindow;
+
+TEST_F(SimulateFeed, EveryCycleTakesTheNextEntryButNeverEntry5000) {
+    f.SIMULATE_TIMER = true;
     f.SIMULATE_BRG[4999] = 100;
     f.SIMULATE_BRG[5000] = 200;
     f.SIMULATE_BRG[1] = 0;
@@ -54,19 +55,14 @@ TEST(SimulateFeed, EveryCycleTakesTheNextEntryButNeverEntry5000) {
     EXPECT_EQ((std::array{f.BRG_HIST[100], f.BRG_HIST[200], f.BRG_HIST[360], f.BRG_HIST[0]}),
               (std::array<Single, 4>{1, 0, 1, 0}));
 
-    f.CENTERX = 5000;
-    f.CENTERY = 3000;
-    f.AZRADIUS = 2000;
-    f.HEADING = 90;
-    f.CmdButton_VAR.caption = VAR_ON;
-    f.HEADING_CORRECTION = 15;
+    turn(90, 15, VAR_ON);
     f.Label_COM_TIMEOUT.visible = true;
     f.SIMULATE_BRG[2] = 30;
     simulateFeed(f);
     EXPECT_EQ(f.BRG_HIST[30], 1);
-    // 60 degrees from the x axis: 2250 * cos 60 = 1125, 2250 * sin 60 = 1948.6.
-    EXPECT_NEAR(f.DFBUGX, 6125, 0.5);
-    EXPECT_NEAR(f.DFBUGY, 1051.4, 0.5);
+    // 60 degrees from the x axis: 2968 * cos 60 = 1484, 2968 * sin 60 = 2570.4.
+    EXPECT_NEAR(f.DFBUGX, 6374, 0.5);
+    EXPECT_NEAR(f.DFBUGY, 1077.1, 0.5);
     EXPECT_EQ(f.Label_LAST_BRG.caption, "LAST BRG : 030");
     EXPECT_TRUE(f.Label_COM_TIMEOUT.visible);
 }

@@ -23,15 +23,14 @@ std::array<int, 3> painted(form_VECTRIN& f, Colour background, Colour legend, Co
 // until DEFAULT COLORS brings the built-in scheme back.
 TEST_F(ColourScheme, ColourButtonsAndSwatchesPickTheirSlotAndDefaultColorsRestoresAll) {
     // The colour buttons in slot order, with the cycles they run.
-    const std::vector<std::pair<std::string, int>> buttons{
-        {"cmdbutton_DISPLAY_BACKGROUND_COLOR", 0},
-        {"cmdbutton_BUTTON_BACKGROUND_COLOR", 0},
-        {"cmdbutton_LEGEND_TEXT_COLOR", 0},
-        {"cmdbutton_AZIMUTH_BACKGROUND", 1},
-        {"cmdbutton_AZIMUTH_SCALE_COLOR", 1},
-        {"cmdbutton_RANGE_RINGS_COLOR", 1},
-        {"cmdbutton_VECTORS_COLOR", 0},
-        {"cmdbutton_CURSOR_COLOR", 1}};
+    const std::pair<std::string, int> buttons[] = {{"cmdbutton_DISPLAY_BACKGROUND_COLOR", 0},
+                                                   {"cmdbutton_BUTTON_BACKGROUND_COLOR", 0},
+                                                   {"cmdbutton_LEGEND_TEXT_COLOR", 0},
+                                                   {"cmdbutton_AZIMUTH_BACKGROUND", 1},
+                                                   {"cmdbutton_AZIMUTH_SCALE_COLOR", 1},
+                                                   {"cmdbutton_RANGE_RINGS_COLOR", 1},
+                                                   {"cmdbutton_VECTORS_COLOR", 0},
+                                                   {"cmdbutton_CURSOR_COLOR", 1}};
     for (std::size_t k = 0; k < 8; ++k)
         for (const std::string& name : {buttons[k].first, o.swatches()[k]->name}) {
             const Colour before = o.settings.colours[k];
@@ -39,13 +38,12 @@ TEST_F(ColourScheme, ColourButtonsAndSwatchesPickTheirSlotAndDefaultColorsRestor
             surface.ops.clear();
             f.NEWAZIMUTH = f.NEWCURSOR = f.NEWRING = false;
             optionsClick(name);
-            EXPECT_EQ(picker.shownOn, before) << name;
-            if (k == 6) { // the vectors are drawn in the new colour by the next tick
-                EXPECT_TRUE(f.NEWAZIMUTH && f.NEWCURSOR && f.NEWRING);
-            }
-            EXPECT_EQ(picker.flags, 3) << name;
-            EXPECT_EQ(o.settings.colours[k], before ^ 0x010101) << name;
-            EXPECT_EQ(refreshes(), buttons[k].second) << name;
+            EXPECT_EQ(
+                (std::tuple{picker.shownOn, picker.flags, o.settings.colours[k], refreshes()}),
+                (std::tuple{before, 3, before ^ 0x010101, buttons[k].second}))
+                << name;
+            // The vectors are drawn in the new colour by the next tick.
+            EXPECT_TRUE(k != 6 || (f.NEWAZIMUTH && f.NEWCURSOR && f.NEWRING)) << name;
         }
     const std::array<Colour, 8> chosen = o.settings.colours;
     picker.cancel = true;

@@ -70,37 +70,28 @@ TEST(OptionsControls, EveryControlHasItsDesignCaptionTagAndPlace) {
 
 using OptionsDialog = DialogOpen;
 
-// Ten FRAC clicks and six TIME clicks come back round; the decay-rate label
-// shows the fraction's five characters, then the interval. A tag outside its
-// cycle makes the command do nothing.
+// Six TIME clicks and ten FRAC clicks come back round; the decay-rate label
+// shows the fraction's five characters (from the start, before any FRAC),
+// then the interval. A tag outside its cycle makes the command do nothing.
 TEST_F(OptionsDialog, FracAndTimeStepThroughTheirCycles) {
-    for (const auto& [tag, caption] : {std::pair{"0.85", "FRAC 0.85"},
-                                       {"0.8", "FRAC 0.80"},
-                                       {"0.75", "FRAC 0.75"},
-                                       {"0.7", "FRAC 0.70"},
-                                       {"0.65", "FRAC 0.65"},
-                                       {"0.6", "FRAC 0.60"},
-                                       {"0.55", "FRAC 0.55"},
-                                       {"0.5", "FRAC 0.50"},
-                                       {"0.95", "FRAC 0.95"},
-                                       {"0.9", "FRAC 0.90"}}) {
-        optionsClick("CmdButton_FRAC");
-        EXPECT_EQ((std::tuple{o.settings.decayFractionTag, o.CmdButton_FRAC.caption,
-                              f.Label_DECAY_RATE.caption}),
-                  (std::tuple<std::string, std::string, std::string>{
-                      tag, caption, std::string(caption + 5) + " @  5 SEC"}));
-    }
-    for (const auto& [tag, caption] : {std::pair{"10", "@ 10 SEC"},
-                                       {"15", "@ 15 SEC"},
-                                       {"20", "@ 20 SEC"},
-                                       {"25", "@ 25 SEC"},
-                                       {"30", "@ 30 SEC"},
-                                       {"5", "@  5 SEC"}}) {
+    using Steps = std::vector<std::pair<std::string, std::string>>;
+    const Steps times = {{"10", "@ 10 SEC"}, {"15", "@ 15 SEC"}, {"20", "@ 20 SEC"},
+                         {"25", "@ 25 SEC"}, {"30", "@ 30 SEC"}, {"5", "@  5 SEC"}};
+    for (const auto& [tag, caption] : times) {
         optionsClick("CmdButton_TIME");
         EXPECT_EQ((std::tuple{o.settings.decayIntervalTag, o.CmdButton_TIME.caption,
                               f.Label_DECAY_RATE.caption}),
-                  (std::tuple<std::string, std::string, std::string>{
-                      tag, caption, std::string("0.90 ") + caption}));
+                  (std::tuple{tag, caption, "0.90 " + caption}));
+    }
+    const Steps fracs = {{"0.85", "FRAC 0.85"}, {"0.8", "FRAC 0.80"},  {"0.75", "FRAC 0.75"},
+                         {"0.7", "FRAC 0.70"},  {"0.65", "FRAC 0.65"}, {"0.6", "FRAC 0.60"},
+                         {"0.55", "FRAC 0.55"}, {"0.5", "FRAC 0.50"},  {"0.95", "FRAC 0.95"},
+                         {"0.9", "FRAC 0.90"}};
+    for (const auto& [tag, caption] : fracs) {
+        optionsClick("CmdButton_FRAC");
+        EXPECT_EQ((std::tuple{o.settings.decayFractionTag, o.CmdButton_FRAC.caption,
+                              f.Label_DECAY_RATE.caption}),
+                  (std::tuple{tag, caption, caption.substr(5) + " @  5 SEC"}));
     }
     o.settings.decayFractionTag = "0.90";
     o.settings.decayIntervalTag = "7";

@@ -23,9 +23,10 @@ TEST(SettingsLoad, EachStoredItemTakesEffectAndAnUnreadableFileGivesWayToTheDefa
     const std::vector<Start> starts{
         // A first start without a settings folder writes the default file and runs on it.
         {.keep = -1, .replaced = true},
+        // ACQUIRE runs first: acquisition off, then test mode off, never opens the port.
+        {.set = {{43, A_OFF}, {44, T_OFF}}, .acquire = false, .test = false},
         // Only the exact OFF captions and "GPS" count; numbers are rounded half to even, the
         // variation is stored one lower, and what is not a number reads as 0.
-        {.set = {{43, A_OFF}, {44, T_OFF}}, .acquire = false, .test = false},
         {.set = {{43, "\"A:ACQUIRE ( OFF )\""}, {44, "\"T:TEST ( OFF )\""}, {45, "\"gps\""}}},
         {.set = {{42, "9600"}, {44, T_OFF}}, .test = false, .open = true, .comm = "COM1 @ 9600"},
         {.set = {{45, "\"GPS\""}}, .gps = true},
@@ -37,8 +38,6 @@ TEST(SettingsLoad, EachStoredItemTakesEffectAndAnUnreadableFileGivesWayToTheDefa
         // The defaults replace a damaged file, also what the first pass read from it.
         {.set = {{1, "111"}}, .keep = 20, .replaced = true},
         {.set = {{41, "12"}}, .replaced = true},
-        // ACQUIRE runs first: acquisition off, then test mode off, never opens the port.
-        {.set = {{43, A_OFF}, {44, T_OFF}}, .acquire = false, .test = false},
         // A settings path that cannot be written: the built-in defaults, and no loop.
         {.keep = -1, .spoil = [](const SettingsHome& h) { fs::create_directories(h.file / "x"); }},
         {.keep = -1,
@@ -82,26 +81,59 @@ TEST(SettingsLoad, EachStoredItemTakesEffectAndAnUnreadableFileGivesWayToTheDefa
     }
 }
 
-// Forty different colours, port 2 at 9600 baud, DF acquisition, GPS heading and variation
-// -30. Each run starts on what the one before wrote and stores the next variation.
-TEST(SettingsRoundTrip, AFileIsAppliedWholeAndWrittenBackWithEveryVariationOneLower) {
-    std::vector<std::string> items;
-    for (Colour c = 0x010101; c <= 40 * 0x010101; c += 0x010101)
-        items.push_back(std::to_string(c));
-    items.insert(items.end(), {"2", "9600", "\"A:ACQUIRE    ( ON )\"", T_OFF, "\"GPS\"", "-31"});
-    SettingsHome home;
-    fs::create_directories(home.folder);
-    std::ofstream(home.file, std::ios::binary) << settingsFile(items);
-    for (int v = -179; v <= 181; ++v) {
-        ProgramOnFakes run(home.folder.string());
-        run.program.start();
-        ASSERT_EQ(run.o.settings.colours, SCHEME) << "preset 1 is the scheme in use";
-        ASSERT_EQ(run.f.HEADING_CORRECTION, std::stoi(items.back()) + 1);
-        if (v > 180) break; // the last run only reads 180 back
-        run.o.settings.HEADING_CORRECTION = static_cast<Integer>(v);
-        run.program.shutDown();
-        items.back() = std::to_string(v - 1);
-        ASSERT_EQ(fileText(home.file), settingsFile(items));
+// What the operator does while the adapter is unplugged, whether its device
+// can be opened when it appears, and what the program then shows and saves. The
+// file holds forty different colours, port 3 at 9600 baud, DF acquisition, the
+// GPS heading and the variation -179 stored one lower; it is written back whole.
+struct Wait {
+    std::string pressed = {}; // a button pressed before the device appears
+    bool opens = true;
+    bool open = false, awaiting = false;
+    std::string comm, acquire = ACQUIRE_ON, test = TEST_OFF; // Label_COMM, captions at QUIT
+};
+
+TEST(AdapterAbsent, TheFileAppliesWholeAndAcquisitionStartsWhenTheDeviceAppears) {
+    const std::vector<Wait> rows{
+        {.open = true, .comm = "COM3 @ 9600 BAUD"},
+        {.opens = false, .awaiting = true, .comm = "COM3: IN USE"},
+        {.pressed = "CmdButton_ACQUIRE", .comm = "COM3: NOT FOUND", .acquire = ACQUIRE_OFF},
+        {.pressed = "CmdButton_TEST",
+         .comm = "COM3: NOT FOUND",
+         .acquire = ACQUIRE_OFF,
+         .test = TEST_ON},
+        {.pressed = "CmdButton_RECALL", .comm = "COM3: NOT FOUND", .acquire = ACQUIRE_OFF},
+    };
+    for (const Wait& row : rows) {
+        SCOPED_TRACE(row.pressed + (row.opens ? " opens" : " fails"));
+        ProgramRig rig;
+        std::vector<std::string> items;
+        for (Colour c = 0x010101; c <= 40 * 0x010101; c += 0x010101)
+            items.push_back(std::to_string(c));
+        items.insert(items.end(), {"3", "9600", DEFAULT_ITEMS[42], T_OFF, "\"GPS\"", "-180"});
+        std::filesystem::create_directories(rig.folder);
+        std::ofstream(rig.file, std::ios::binary) << settingsFile(items);
+        rig.serial.failReason = "COM3: NOT FOUND";
+        rig.serial.failOpen = true;
+        rig.program.start();
+
+        EXPECT_EQ(rig.o.settings.colours, SCHEME) << "preset 1 is the scheme in use";
+        EXPECT_EQ(rig.f.Label_HDG.caption, "GPS 000 TRU");
+        EXPECT_EQ(rig.f.HEADING_CORRECTION, -179);
+        EXPECT_EQ(rig.f.CmdButton_ACQUIRE.caption, ACQUIRE_OFF);
+        EXPECT_EQ(rig.f.Label_COMM.caption, "COM3: NOT FOUND");
+        EXPECT_EQ(fileText(rig.file), settingsFile(items)) << "the file is not replaced";
+
+        if (!row.pressed.empty()) rig.click(row.pressed);
+        rig.serial.failOpen = !row.opens;
+        rig.serial.failReason = "COM3: IN USE";
+        rig.serial.deviceAppears();
+        EXPECT_EQ(rig.serial.isOpen(), row.open);
+        EXPECT_EQ(static_cast<bool>(rig.serial.awaited), row.awaiting);
+        EXPECT_EQ(rig.f.Label_COMM.caption, row.comm);
+        rig.program.shutDown();
+        items[42] = "\"" + row.acquire + "\"";
+        items[43] = "\"" + row.test + "\"";
+        EXPECT_EQ(fileText(rig.file), settingsFile(items));
     }
 }
 
