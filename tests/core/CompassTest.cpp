@@ -132,10 +132,7 @@ TEST_F(Compass, WithVariationOnTheLabelShowsTheMagneticHeading) {
 class CaptureReplay : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(CaptureReplay, TheHeadingFollowsTheMovingFixesAndNothingElse) {
-    const Capture capture = loadCapture(GetParam());
-    TestRig rig;
-    const ReplayLog log = replayCapture(rig, capture);
-    checkReplay(capture, log, rig.f);
+    replayCapture(loadCapture(GetParam()));
 }
 
 INSTANTIATE_TEST_SUITE_P(Captures, CaptureReplay, ::testing::ValuesIn(CAPTURES), captureTestName);

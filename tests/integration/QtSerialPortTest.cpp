@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The real serial adapter on pseudo-terminals behind COMn links: line
-// settings, open failures, one owner per device, a device that goes away and
-// comes back (also under another name).
+// settings, the bytes it hands over, open failures, one owner per device, a device that goes away
+// and comes back (also under another name).
 
 #include "integration/SerialRig.h"
 #include "platform/SettingsFolder.h"
@@ -14,6 +14,7 @@
 #include <sys/file.h>
 #include <sys/resource.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -58,6 +59,24 @@ TEST(QtSerialPort, LineSettingsAreCheckedReachAnOpenPortAtOnceAndAreKept) {
     ::close(probe);
     ASSERT_EQ(pty.speed(), static_cast<speed_t>(B57600));
     EXPECT_TRUE(waitUntil([&] { return pty.speed() == static_cast<speed_t>(B2400); }));
+}
+
+// Every byte value, written in pieces as an adapter hands text over, arrives
+// in order and complete: nothing is translated, dropped or cut at a byte 0.
+TEST(QtSerialPort, EveryByteWrittenInPiecesArrivesInOrder) {
+    SerialRig rig;
+    Pty pty;
+    rig.com(1, pty.slave);
+    rig.port.open();
+    std::string all;
+    for (int b = 0; b < 256; ++b)
+        all += static_cast<char>(b);
+    for (std::size_t at = 0; at < all.size(); at += 7) {
+        pty.write(all.substr(at, 7));
+        ASSERT_TRUE(waitUntil([&] { return rig.received.size() >= std::min(at + 7, all.size()); }))
+            << rig.received.size() << " bytes after " << at + 7;
+    }
+    EXPECT_EQ(rig.received, all);
 }
 
 TEST(QtSerialPort, OpenFailuresCarryAReasonTheOperatorCanRead) {

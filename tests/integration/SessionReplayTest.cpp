@@ -1,25 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A session recorded from a pseudo-terminal through the live ports, then
-// replayed ten times faster: the replay ends with the histogram of the run.
+// replayed ten times faster: the replay ends with the histogram of the run and
+// leaves the settings file as it found it.
 
-#include "platform/DataFolder.h"
+#include "integration/SerialRig.h"
 #include "platform/LivePorts.h"
-#include "platform/QtWait.h"
 #include "platform/RasterSurface.h"
 #include "platform/ReplayPorts.h"
-#include "platform/SettingsFolder.h"
-#include "platform/SysfsSerialDevices.h"
 #include "settings/Program.h"
 #include "support/FakeSerialDevices.h"
 #include "support/Fakes.h"
 
 #include <QElapsedTimer>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-
-#include <pty.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -50,14 +44,14 @@ struct ProgramOn {
     FakeColourPicker picker;
     FakeSerialDevices devices;
     Program program;
-    explicit ProgramOn(PortSet& ports)
+    ProgramOn(PortSet& ports, const std::string& settingsFolder)
         : program(ProgramPorts{surface,
                                ports.serial(),
                                ports.clock(),
                                ports.timer1(),
                                ports.timerMouseDown(),
                                picker,
-                               settingsFolder(),
+                               settingsFolder,
                                {},
                                devices}) {
         program.start();
@@ -72,29 +66,22 @@ std::string fileText(const fs::path& path) {
 }
 
 TEST(SessionReplay, ReplayAtTenTimesEndsWithTheHistogramOfTheRecordedRun) {
-    QTemporaryDir home;
-    const QByteArray saved[] = {qgetenv("XDG_CONFIG_HOME"), qgetenv("XDG_DATA_HOME")};
-    qputenv("XDG_CONFIG_HOME", (home.path() + "/config").toLocal8Bit());
-    qputenv("XDG_DATA_HOME", (home.path() + "/data").toLocal8Bit());
-    int master = -1, slave = -1;
-    char name[256] = {};
-    ASSERT_EQ(::openpty(&master, &slave, name, nullptr, nullptr), 0);
-    ::close(slave);
-    fs::create_directories(settingsFolder());
-    fs::create_symlink(name, fs::path(settingsFolder()) / "COM6");
-
+    SerialRig rig; // its folders and the devices; its own port stays closed
+    Pty pty;
+    rig.com(6, pty.slave);
+    const fs::path settingsFile = rig.places.settingsFolder + "/Vectrin.ini";
     decltype(form_VECTRIN::BRG_HIST) recorded{};
     {
-        const SysfsSerialDevices devices(DevicePlaces{settingsFolder()});
-        LivePorts live(devices, sessionsFolder(), bearingLogFile());
-        ProgramOn run(live);
+        LivePorts live(rig.devices, (rig.root / "sessions").string(),
+                       (rig.root / "bearings.csv").string());
+        ProgramOn run(live, rig.places.settingsFolder);
         run.f().MSComm1.setPortNumber(6);
         run.program.click("CmdButton_TEST"); // DF data from the port, test mode off
         ASSERT_TRUE(run.f().MSComm1.isOpen());
         QElapsedTimer since;
         for (const std::string& text : LINE) {
             const auto before = run.f().INCOUNT;
-            ASSERT_EQ(::write(master, text.data(), text.size()), ssize_t(text.size()));
+            pty.write(text);
             ASSERT_TRUE(waitUntil([&] { return run.f().INCOUNT == before + 1; }));
             since.start();
             waitUntil([&] { return since.elapsed() >= SPACING_MS; });
@@ -102,19 +89,17 @@ TEST(SessionReplay, ReplayAtTenTimesEndsWithTheHistogramOfTheRecordedRun) {
         run.program.click("CmdButton_ACQUIRE"); // off: the port closes, the session ends
         recorded = run.f().BRG_HIST;
     }
-    ::close(master);
 
-    std::vector<fs::path> sessions;
-    for (const auto& entry : fs::directory_iterator(sessionsFolder()))
-        sessions.push_back(entry.path());
-    ASSERT_EQ(sessions.size(), 1u);
-    const std::string settingsBefore = fileText(fs::path(settingsFolder()) / "Vectrin.ini");
+    ASSERT_EQ(std::distance(fs::directory_iterator(rig.root / "sessions"), {}), 1);
+    const fs::path session = fs::directory_iterator(rig.root / "sessions")->path();
+    const std::string settingsBefore = fileText(settingsFile);
+    ASSERT_NE(settingsBefore, "");
 
     std::ostringstream notes;
-    auto replay = ReplayPorts::load(sessions[0].string(), 10, notes);
+    auto replay = ReplayPorts::load(session.string(), 10, notes);
     ASSERT_TRUE(replay);
     {
-        ProgramOn run(*replay);
+        ProgramOn run(*replay, rig.places.settingsFolder);
         replay->begin(run.program);
         ASSERT_TRUE(waitUntil([&] { return replay->ended(); }, 10000)) << notes.str();
         EXPECT_EQ(run.f().BRG_HIST, recorded);
@@ -123,9 +108,7 @@ TEST(SessionReplay, ReplayAtTenTimesEndsWithTheHistogramOfTheRecordedRun) {
         EXPECT_NE(notes.str().find("finished after"), std::string::npos) << notes.str();
         run.program.shutDown();
     }
-    EXPECT_EQ(fileText(fs::path(settingsFolder()) / "Vectrin.ini"), settingsBefore);
-    qputenv("XDG_CONFIG_HOME", saved[0]);
-    qputenv("XDG_DATA_HOME", saved[1]);
+    EXPECT_EQ(fileText(settingsFile), settingsBefore);
 }
 
 } // namespace

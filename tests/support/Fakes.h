@@ -94,36 +94,31 @@ private:
 // One drawing operation as the surface received it, with the pen it used.
 struct DrawOp {
     enum Kind { Clear, Line, Circle, Print, SetBackColour, Refresh } kind = Clear;
-    PenState pen;
+    PenState pen{};
     Single x = 0, y = 0, dx = 0, dy = 0, radius = 0;
-    std::string text;
+    std::string text{};
     Colour colour = 0;
 };
 
 // Records every operation; for tests of what was drawn, in which order.
 class RecordingSurface : public DrawingSurface {
 public:
-    void clear() override { record(DrawOp::Clear); }
+    void clear() override { ops.push_back({.kind = DrawOp::Clear, .pen = pen}); }
     void line(Single x1, Single y1, Single dx, Single dy) override {
-        DrawOp& op = record(DrawOp::Line);
-        op.x = x1;
-        op.y = y1;
-        op.dx = dx;
-        op.dy = dy;
+        ops.push_back({.kind = DrawOp::Line, .pen = pen, .x = x1, .y = y1, .dx = dx, .dy = dy});
     }
     void circle(Single x, Single y, Single radius) override {
-        DrawOp& op = record(DrawOp::Circle);
-        op.x = x;
-        op.y = y;
-        op.radius = radius;
+        ops.push_back({.kind = DrawOp::Circle, .pen = pen, .x = x, .y = y, .radius = radius});
     }
-    void print(const std::string& text) override { record(DrawOp::Print).text = text; }
+    void print(const std::string& text) override {
+        ops.push_back({.kind = DrawOp::Print, .pen = pen, .text = text});
+    }
     void setBackColour(Colour colour) override {
         back = colour;
-        record(DrawOp::SetBackColour).colour = colour;
+        ops.push_back({.kind = DrawOp::SetBackColour, .pen = pen, .colour = colour});
     }
     Colour backColour() const override { return back; }
-    void refresh() override { record(DrawOp::Refresh); }
+    void refresh() override { ops.push_back({.kind = DrawOp::Refresh, .pen = pen}); }
     TwipsSize clientSize() const override { return client; }
     TwipsSize windowSize() const override { return window; }
     void setWindowState(WindowState state) override { states.push_back(state); }
@@ -133,15 +128,6 @@ public:
     TwipsSize client{9780, 6795};
     TwipsSize window{9900, 7200};
     Colour back = 0;
-
-private:
-    DrawOp& record(DrawOp::Kind kind) {
-        DrawOp op;
-        op.kind = kind;
-        op.pen = pen;
-        ops.push_back(op);
-        return ops.back();
-    }
 };
 
 // A colour picker whose operator either accepts `choice` or cancels.

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// Real GPS receiver captures replayed through the fake serial line into the
-// running cycle, and the checker of the replay. The captures' course sentences
+// Real GPS receiver captures, and their replay through the fake serial line
+// into the running cycle. The captures' course sentences
 // are read here on their own terms, field by field, and the heading the cycle
 // shows is checked against that reading.
 
@@ -76,18 +76,14 @@ inline Capture loadCapture(const std::string& name) {
     return capture;
 }
 
-// What a replay saw after each cycle.
-struct ReplayLog {
-    std::vector<int> shown;          // every new heading, in order
-    std::vector<std::string> faults; // headings no fix explains, labels not reading the heading
-    std::vector<std::pair<double, int>> failShows; // GPS FAIL appearing: seconds in, heading
-    int laggingCycles = 0; // cycles not showing the course of the latest complete moving fix
-};
-
 // Replays a capture into a window that takes its heading from GPS while
 // acquiring from the line: one chunk per 50 ms tick, in sizes as a port at
-// 4800 baud hands text over.
-inline ReplayLog replayCapture(TestRig& rig, const Capture& capture) {
+// 4800 baud hands text over. Each new heading is the course of a moving fix
+// that had just come complete (a byte slip that turns the date into a speed of
+// 121007 knots makes no fix), every course the capture reports in motion is
+// shown, the last one stays. Then what some captures show in particular.
+inline void replayCapture(const Capture& capture) {
+    TestRig rig;
     form_VECTRIN& f = rig.f;
     f.settings.headingSource = "GPS";
     f.GPS_TIMER = true;
@@ -95,7 +91,10 @@ inline ReplayLog replayCapture(TestRig& rig, const Capture& capture) {
     f.CmdButton_TEST.caption = "T:TEST             ( OFF )";
     constexpr std::size_t CHUNKS[] = {1, 7, 24, 13, 64, 3, 31, 48};
     const std::vector<CourseFix>& fixes = capture.fixes;
-    ReplayLog log;
+    std::vector<int> shown;          // every new heading, in order
+    std::vector<std::string> faults; // headings no fix explains, labels not reading the heading
+    std::vector<std::pair<double, int>> failShows; // GPS FAIL appearing: seconds in, heading
+    int lagging = 0; // cycles not showing the course of the latest complete moving fix
     std::size_t delivered = 0, complete = 0;
     int latest = -1;
     bool failShown = false;
@@ -111,63 +110,55 @@ inline ReplayLog replayCapture(TestRig& rig, const Capture& capture) {
         for (; complete < fixes.size() && fixes[complete].offset + 82 <= delivered; ++complete)
             if (fixes[complete].speed > 3) latest = fixes[complete].course;
         const std::string at = " after " + std::to_string(delivered) + " characters";
-        if (f.HEADING != (log.shown.empty() ? 0 : log.shown.back())) {
-            log.shown.push_back(f.HEADING);
+        if (f.HEADING != (shown.empty() ? 0 : shown.back())) {
+            shown.push_back(f.HEADING);
             if (std::none_of(fixes.begin(), fixes.begin() + complete, [&](const CourseFix& fix) {
                     return fix.speed > 3 && fix.course == f.HEADING &&
                            fix.offset + 1000 >= delivered;
                 }))
-                log.faults.push_back("heading " + std::to_string(f.HEADING) + at);
+                faults.push_back("heading " + std::to_string(f.HEADING) + at);
         }
-        log.laggingCycles += latest >= 0 && f.HEADING != latest;
+        lagging += latest >= 0 && f.HEADING != latest;
         const std::string& label = f.Label_HDG.caption;
         if (label.starts_with("GPS") && label != "GPS " + zeroPadded(f.HEADING, 3) + " TRU")
-            log.faults.push_back("label " + label + at);
+            faults.push_back("label " + label + at);
         if (f.Frame_GPS_FAIL.visible && !failShown)
-            log.failShows.emplace_back(static_cast<double>(k + 1) * 0.05, f.HEADING);
+            failShows.emplace_back(static_cast<double>(k + 1) * 0.05, f.HEADING);
         failShown = f.Frame_GPS_FAIL.visible;
     }
-    return log;
-}
 
-// Every replay: each new heading is the course of a moving fix that had just
-// come complete (a byte slip that turns the date into a speed of 121007 knots
-// makes no fix), every course the capture reports in motion is shown, the last
-// one stays. Then what some captures show in particular.
-inline void checkReplay(const Capture& capture, const ReplayLog& log, const form_VECTRIN& f) {
     std::vector<int> moving; // in order, repeats in a row merged
-    for (const CourseFix& fix : capture.fixes)
+    for (const CourseFix& fix : fixes)
         if (fix.speed > 3 && (moving.empty() || moving.back() != fix.course))
             moving.push_back(fix.course);
-    EXPECT_TRUE(log.faults.empty()) << log.faults.size() << " faults, first " << log.faults[0];
-    EXPECT_EQ(std::set<int>(log.shown.begin(), log.shown.end()),
+    EXPECT_TRUE(faults.empty()) << faults.size() << " faults, first " << faults[0];
+    EXPECT_EQ(std::set<int>(shown.begin(), shown.end()),
               std::set<int>(moving.begin(), moving.end()));
     EXPECT_EQ(f.HEADING, moving.empty() ? 0 : moving.back());
     if (capture.name == "bu353s4.log" || capture.name == "garmin48.log") {
         // Long drives: every moving course in the cycle that completes its
         // sentence, and the GPS never fails.
-        EXPECT_EQ(log.shown, moving);
-        EXPECT_EQ(log.laggingCycles, 0);
-        EXPECT_TRUE(log.failShows.empty());
+        EXPECT_EQ(shown, moving);
+        EXPECT_EQ(lagging, 0);
+        EXPECT_TRUE(failShows.empty());
     } else if (capture.name == "quectel-eg25-g.log") {
         // No fix at first, then status V with empty fields in mid-stream: GPS
         // FAIL shows at heading 0, then holding the last moving course (265),
         // and the first usable sentence after the loss hides it.
-        ASSERT_EQ(log.failShows.size(), 2u);
-        EXPECT_EQ((std::tuple{log.failShows[0].second, log.failShows[1].second}),
-                  (std::tuple{0, 265}));
+        ASSERT_EQ(failShows.size(), 2u);
+        EXPECT_EQ((std::tuple{failShows[0].second, failShows[1].second}), (std::tuple{0, 265}));
         EXPECT_FALSE(f.Frame_GPS_FAIL.visible);
     } else if (capture.name == "nl2008u.log") {
         // Combined fixes only ($GNRMC, $GNVTG): every course of the short
         // drive south, in order, and GPS FAIL never.
         EXPECT_EQ(capture.stream.find("$GPRMC"), std::string::npos);
-        EXPECT_EQ(log.shown, (std::vector<int>{175, 179, 186, 189, 187}));
-        EXPECT_TRUE(log.failShows.empty());
+        EXPECT_EQ(shown, (std::vector<int>{175, 179, 186, 189, 187}));
+        EXPECT_TRUE(failShows.empty());
     } else if (capture.name == "humminbird-M37.log") {
         // Course and speed only under another talker ($INRMC, $INVTG): no GPS
         // heading ever, and GPS FAIL on the first cycle past 10 s.
-        ASSERT_EQ(log.failShows.size(), 1u);
-        EXPECT_NEAR(log.failShows[0].first, 10.05, 1e-6);
+        ASSERT_EQ(failShows.size(), 1u);
+        EXPECT_NEAR(failShows[0].first, 10.05, 1e-6);
         EXPECT_TRUE(f.Frame_GPS_FAIL.visible && !f.Label_HDG.caption.starts_with("GPS"));
     }
 }
