@@ -349,15 +349,16 @@ def wait_open(s, path):
     wait_until(lambda: holds_open(s, path), 30, "the program to open %s" % path)
 
 
+def cpu_seconds(pid):
+    fields = read_bytes("/proc/%d/stat" % pid).rsplit(b")", 1)[1].split()
+    return (int(fields[11]) + int(fields[12])) / os.sysconf("SC_CLK_TCK")
+
+
 def check_not_spinning(s, seconds=2.0):
     """Over a stretch of wall time the program uses well under one core."""
-    def cpu():
-        fields = read_bytes("/proc/%d/stat" % s.process.pid).rsplit(b")", 1)[1].split()
-        return (int(fields[11]) + int(fields[12])) / os.sysconf("SC_CLK_TCK")
-
-    before, started = cpu(), time.monotonic()
+    before, started = cpu_seconds(s.process.pid), time.monotonic()
     wait_until(lambda: time.monotonic() - started >= seconds, seconds + 1, "the stretch")
-    check(cpu() - before < 0.6 * seconds, "the program used more than 0.6 of a core")
+    check(cpu_seconds(s.process.pid) - before < 0.6 * seconds, "it used over 0.6 of a core")
 
 
 def dialog(s):
