@@ -15,13 +15,6 @@
 
 namespace {
 
-Control control(const char* name, const char* caption) {
-    Control c;
-    c.name = name;
-    c.caption = caption;
-    return c;
-}
-
 // Whether the control is the options dialog's, its name, its caption and the
 // name a screen reader is told.
 TEST(AccessibleText, NamesFollowTheCaptionsInWords) {
@@ -39,10 +32,11 @@ TEST(AccessibleText, NamesFollowTheCaptionsInWords) {
         {true, "cmdbutton_LEGEND_TEXT_COLOR", "LEGEND TEXT", "Colour of the legend text"},
     };
     for (const auto& [options, name, caption, text] : cases) {
-        const Control shown = control(name, caption);
+        const Control shown = placeControl(name, ControlKind::Label, "", caption, 0, 0, 0, 0);
         EXPECT_EQ((options ? optionsDialogText(shown) : mainWindowText(shown)).name, text);
     }
-    Control swatch = control("Picture_RANGE_RINGS_COLOR", "");
+    Control swatch =
+        placeControl("Picture_RANGE_RINGS_COLOR", ControlKind::Label, "", "", 0, 0, 0, 0);
     swatch.backColour = 0x0000C0;
     EXPECT_EQ(optionsDialogText(swatch).name, "Range rings colour: red 192, green 0, blue 0");
 }

@@ -17,12 +17,8 @@ const char *TL = "Frame_TOP_LEFT", *TC = "Frame_TOP_CENTER", *TR = "Frame_TOP_RI
 // (f frame, b button "Small Fonts" 6.75, l label Arial bold 8.25, and the
 // labels' own sizes: t 11.25 italic, h 14.25, w 9.75, c 9).
 TEST(MainControls, EveryControlHasItsDesignCaptionPlaceAndFont) {
-    struct Row {
-        const char *name, *container;
-        Long left, top, width, height;
-        const char* caption;
-        char font;
-    };
+    // Name, container, left, top, width, height, caption, font.
+    using Row = std::tuple<const char*, const char*, Long, Long, Long, Long, const char*, char>;
     const Row rows[] = {
         {"Frame_TOP_LEFT", "", 120, 120, 2175, 1335, "", 'f'},
         {"Label_VECTRIN_DF_DISPLAY", TL, 0, 0, 2175, 255, "ZIRC DF Display", 't'},
@@ -85,19 +81,19 @@ TEST(MainControls, EveryControlHasItsDesignCaptionPlaceAndFont) {
         "CmdButton_CANCEL", "Frame_GPS_SPEED",      "Frame_GPS_FAIL", "Label_COM_TIMEOUT"};
     TestRig rig;
     const auto all = rig.f.all();
-    for (const Row& row : rows) {
-        const auto found = std::ranges::find(all, row.name, &Control::name);
-        ASSERT_NE(found, all.end()) << row.name;
+    for (const auto& [name, container, left, top, width, height, caption, font] : rows) {
+        const auto found = std::ranges::find(all, name, &Control::name);
+        ASSERT_NE(found, all.end()) << name;
         const Control& c = **found;
-        const auto kind = row.font == 'f'   ? ControlKind::Frame
-                          : row.font == 'b' ? ControlKind::Button
-                                            : ControlKind::Label;
-        EXPECT_EQ((std::tuple{c.container, c.left, c.top, c.width, c.height, c.caption, c.visible,
-                              c.kind, c.font}),
-                  (std::tuple{std::string(row.container), row.left, row.top, row.width, row.height,
-                              std::string(row.caption), !hidden.contains(row.name), kind,
-                              row.font == 'f' ? c.font : fonts.at(row.font)}))
-            << row.name;
+        const auto kind = font == 'f'   ? ControlKind::Frame
+                          : font == 'b' ? ControlKind::Button
+                                        : ControlKind::Label;
+        EXPECT_EQ(
+            (std::tuple{c.container, c.left, c.top, c.width, c.height, c.caption, c.visible, c.kind,
+                        c.font}),
+            (std::tuple{std::string(container), left, top, width, height, std::string(caption),
+                        !hidden.contains(name), kind, font == 'f' ? c.font : fonts.at(font)}))
+            << name;
     }
     // The GPS warnings are red on white.
     for (const Control* c : {&rig.f.Label_GPS_SPEED, &rig.f.Label_GPS_FAIL})
@@ -114,43 +110,40 @@ struct Resize : OnDesignWindow {
 };
 
 // The circle's diameter is 0.8 of the client height, also in a window
-// narrower than high; the centre sits 250 below the middle. The cursor is
-// erased on the new circle: erased where it stood on the old one, it would
+// narrower than high; the centre sits 250 below the middle. Clear, then one
+// cycle layers the scale, the rings, the cursor and the spokes (scale lines
+// and labels, the cursor's marker, the refresh go with their layer), each over
+// the one before, and leaves the pen thin, solid and transparent. The cursor
+// is erased on the new circle: erased where it stood on the old one, it would
 // leave a line of the disk's colour outside a smaller disk.
-TEST_F(Resize, GeometryFollowsTheClientArea) {
+TEST_F(Resize, ClearsThenLayersEverythingOnTheCircleThatTheClientAreaGives) {
+    f.BRG_SUM[10] = f.MAXVECTOR = 30;
+    f.RINGCOUNT = f.OLDRINGCOUNT = 4;
+    const std::map<Colour, char> layerOf{{5, 's'}, {6, 'r'}, {8, 'c'}, {7, 'v'}};
     using Row = std::tuple<TwipsSize, TwipsSize, Single, Single, Single>;
     for (const auto& [client, window, radius, x, y] :
          {Row{{9780, 6795}, {9900, 7200}, 2718, 4890, 3647.5f},
           Row{{6000, 9000}, {6120, 9400}, 3600, 3000, 4750},
           Row{{3000, 2000}, {3120, 2400}, 800, 1500, 1250}}) {
+        SCOPED_TRACE(radius);
+        rig.surface.ops.clear();
+        f.NEWVECTOR = true;
         resizeTo(client, window);
         EXPECT_EQ((std::tuple{f.AZRADIUS, f.CENTERX, f.CENTERY}), (std::tuple{radius, x, y}));
-        const DrawOp erased = opsOf(DrawOp::Line, 4).back();
-        EXPECT_NEAR(std::hypot(erased.dx, erased.dy), radius, 1) << radius;
+        const DrawOp erased = opsOf(DrawOp::Line, 4).front();
+        EXPECT_NEAR(std::hypot(erased.dx, erased.dy), radius, 1);
+        std::string layers;
+        for (const DrawOp& op : rig.surface.ops)
+            if (const auto l = layerOf.find(op.pen.foreColour);
+                op.kind != DrawOp::Clear && l != layerOf.end() && !layers.ends_with(l->second))
+                layers += l->second;
+        EXPECT_EQ(layers, "srcv");
+        EXPECT_EQ((std::pair{rig.surface.ops.front().kind, rig.surface.ops.back().kind}),
+                  (std::pair{DrawOp::Clear, DrawOp::Refresh}));
+        EXPECT_EQ((std::tuple{rig.surface.pen.lineWidth, rig.surface.pen.lineStyle,
+                              rig.surface.pen.fillStyle}),
+                  (std::tuple{1, LineStyle::Solid, FillStyle::Transparent}));
     }
-}
-
-// Clear, then one cycle layers the scale, the rings, the cursor and the spokes
-// (scale lines and labels, the cursor's marker, the refresh go with their
-// layer), each over the one before, and leaves the pen thin, solid and
-// transparent.
-TEST_F(Resize, ClearsThenLayersScaleRingsCursorAndSpokes) {
-    f.BRG_SUM[10] = f.MAXVECTOR = 30;
-    f.RINGCOUNT = f.OLDRINGCOUNT = 4;
-    f.NEWVECTOR = true;
-    resizeTo({9780, 6795}, {9900, 7200});
-    const std::map<Colour, char> layerOf{{5, 's'}, {6, 'r'}, {8, 'c'}, {7, 'v'}};
-    std::string layers;
-    for (const DrawOp& op : rig.surface.ops)
-        if (const auto l = layerOf.find(op.pen.foreColour);
-            l != layerOf.end() && !layers.ends_with(l->second))
-            layers += l->second;
-    EXPECT_EQ(layers, "srcv");
-    EXPECT_EQ((std::pair{rig.surface.ops.front().kind, rig.surface.ops.back().kind}),
-              (std::pair{DrawOp::Clear, DrawOp::Refresh}));
-    EXPECT_EQ((std::tuple{rig.surface.pen.lineWidth, rig.surface.pen.lineStyle,
-                          rig.surface.pen.fillStyle}),
-              (std::tuple{1, LineStyle::Solid, FillStyle::Transparent}));
 }
 
 // The hide/show button heads the right column while anything is hidden; a

@@ -1,25 +1,19 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """End-to-end harness: the real binary on a private Xvfb display managed by
 openbox, with a temporary home, driven by xdotool and read back by screen
-pixels and the settings file. The window manager frames the window and moves
-its client area: every position the harness hands out or takes is a screen
-pixel. Python standard library only. A test script is a plain program that
-calls main() with its test functions, each taking the path of the binary.
-"""
+pixels (every position here is one) and files. Python standard library only.
+A test script calls main() with its tests, each taking the binary's path."""
 
-import argparse
-import ctypes
 import math
 import os
 import re
-import select
 import shutil
-import signal
 import subprocess
 import sys
 import tempfile
 import time
 import traceback
+import types
 
 TITLE = "ZIRC DF Display"
 SCREEN_WIDTH = 1920
@@ -28,28 +22,28 @@ DPI = 96
 TWIPS_PER_PIXEL = 1440 / DPI  # 15
 # The colours of a first start, slot by slot, as stored (0x00BBGGRR).
 DEFAULT_SCHEME = [5602168, 7314328, 10211039, 37120, 13092807, 4227327, 16777215, 7340031]
+ACQUIRE_ON, ACQUIRE_OFF = "A:ACQUIRE    ( ON )", "A:ACQUIRE  ( OFF )"
+TEST_ON, TEST_OFF = "T:TEST             ( ON )", "T:TEST             ( OFF )"
 
 
-class E2EError(AssertionError):
-    pass
+def items(port=1, rate=4800, acquire=ACQUIRE_ON, test=TEST_ON, heading="MANUAL", variation=-1):
+    """The items of a settings file: the first start's colours and these settings."""
+    return DEFAULT_SCHEME * 5 + [port, rate, acquire, test, heading, variation]
 
 
 def wait_until(condition, timeout, what="condition", interval=0.05):
-    """Polls condition() until it returns something true; returns that value.
-    Raises E2EError naming `what` when the deadline passes first."""
+    """Polls condition() until it is true; returns its value. what (or what()) names the wait."""
     deadline = time.monotonic() + timeout
-    while True:
-        value = condition()
-        if value:
-            return value
-        if time.monotonic() >= deadline:
-            raise E2EError("timed out after %.1f s waiting for %s" % (timeout, what))
+    while not (value := condition()):
+        told = what() if callable(what) else what
+        check(time.monotonic() < deadline, "%.1f s went by waiting for %s" % (timeout, told))
         time.sleep(interval)
+    return value
 
 
 def check(condition, message):
     if not condition:
-        raise E2EError(message)
+        raise AssertionError(message)
 
 
 def twips_to_pixels(twips):
@@ -57,15 +51,12 @@ def twips_to_pixels(twips):
     return math.floor(twips / TWIPS_PER_PIXEL + 0.5)
 
 
-class Image:
+class Image(bytes):
     """An RGB screen grab; pixel(x, y) gives (r, g, b)."""
 
-    def __init__(self, width, data):
-        self.width, self.data = width, data
-
     def pixel(self, x, y):
-        i = (y * self.width + x) * 3
-        return tuple(self.data[i:i + 3])
+        i = (y * SCREEN_WIDTH + x) * 3
+        return tuple(self[i:i + 3])
 
 
 def colour_of(bbggrr):
@@ -73,111 +64,95 @@ def colour_of(bbggrr):
     return (bbggrr & 0xFF, (bbggrr >> 8) & 0xFF, (bbggrr >> 16) & 0xFF)
 
 
-class Pty:
-    """A pseudo-terminal pair: the test writes DF and GPS text into the master,
-    the program opens the slave (link it as COMn with Session.link_com)."""
-
-    def __init__(self):
-        self.master, slave = os.openpty()
-        self.slave_path = os.ttyname(slave)
-        os.close(slave)
-
-    def write(self, text):
-        os.write(self.master, text.encode("latin-1") if isinstance(text, str) else text)
-
-    def close(self):
-        if self.master is not None:
-            os.close(self.master)
-            self.master = None
+def read_bytes(path):
+    with open(path, "rb") as f:
+        return f.read()
 
 
 class Session:
-    """A private X server with a window manager and a home folder for one run
-    (or several runs) of the program; window_manager=False leaves the server
-    bare. Use as a context manager: everything is cleaned up on exit."""
+    """A private X server with a window manager and a home folder for runs of
+    the program. Use as a context manager: everything is cleaned up on exit."""
 
-    def __init__(self, binary, width=SCREEN_WIDTH, height=SCREEN_HEIGHT, window_manager=True):
+    def __init__(self, binary):
         self.binary = os.path.abspath(binary)
-        self.width, self.height, self.managed = width, height, window_manager
-        self.xvfb = self.wm = self.process = self.window = self.display = self.log = None
-        self.ptys = []
+        self.process = self.window = self.display = self.log = None
+        # The masters of its ptys, the command it starts behind, and the processes
+        # it needs (ended after it, the last first).
+        self.ptys, self.wrapper, self.helpers = [], [], []
         self.home = tempfile.mkdtemp(prefix="vectrin-e2e-")
-        self.config_home = os.path.join(self.home, ".config")
-        self.settings_folder = os.path.join(self.config_home, "Vectrin")
+        config_home = os.path.join(self.home, ".config")
+        self.settings_folder = os.path.join(config_home, "Vectrin")
         self.settings_path = os.path.join(self.settings_folder, "Vectrin.ini")
         os.makedirs(self.settings_folder)
         runtime = os.path.join(self.home, "runtime")
         os.makedirs(runtime, mode=0o700)
-        self.env = dict(os.environ, HOME=self.home, XDG_CONFIG_HOME=self.config_home,
+        self.env = dict(os.environ, HOME=self.home, XDG_CONFIG_HOME=config_home,
                         XDG_RUNTIME_DIR=runtime, QT_QPA_PLATFORM="xcb")
         for name in ("WAYLAND_DISPLAY", "QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS",
                      "QT_AUTO_SCREEN_SCALE_FACTOR", "QT_ENABLE_HIGHDPI_SCALING"):
             self.env.pop(name, None)
 
     def __enter__(self):
-        self.start_x()
+        """Starts Xvfb on a display number it picks itself (-displayfd), so
+        several sessions on one machine never race for the same number, and
+        openbox on it."""
+        read_end, write_end = os.pipe()
+        self.xvfb = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "%dx%dx24" % (SCREEN_WIDTH,
+             SCREEN_HEIGHT), "-dpi", str(DPI), "-nolisten", "tcp", "-noreset"],
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, pass_fds=(write_end,))
+        os.close(write_end)
+        self.helpers.append(self.xvfb)
+        # Xvfb writes the number and a newline (in pieces) once it listens; its end
+        # of the pipe closes if it fails. Ours stays open until the line is read.
+        with os.fdopen(read_end, "rb") as pipe:
+            answer = pipe.readline()
+        if not answer.strip().isdigit():
+            self.cleanup()
+            raise AssertionError("Xvfb did not start")
+        self.display = self.env["DISPLAY"] = ":" + answer.decode().strip()
+        # openbox manages the screen once it names its check window on the root window.
+        with open(os.path.join(self.home, "openbox.log"), "w") as log:
+            wm = subprocess.Popen(["openbox", "--sm-disable"], env=self.env, stdout=log,
+                                  stderr=subprocess.STDOUT, cwd=self.home)
+        self.helpers.append(wm)
+        wait_until(lambda: wm.poll() is None and "window id" in self.x(
+            "xprop", "-root", "_NET_SUPPORTING_WM_CHECK"), 30, "openbox to manage the screen")
         return self
 
     def __exit__(self, *exc):
         self.cleanup()
-        return False
 
-    def start_x(self):
-        """Starts Xvfb on a display number it picks itself (-displayfd), so
-        several sessions on one machine never race for the same number."""
-        read_end, write_end = os.pipe()
-        self.xvfb = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0",
-             "%dx%dx24" % (self.width, self.height), "-dpi", str(DPI), "-nolisten", "tcp", "-noreset"],
-            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, pass_fds=(write_end,))
-        os.close(write_end)
-        # Xvfb writes the number and a newline (in pieces) once it listens; its end
-        # of the pipe closes if it fails. Ours stays open until the line is read.
-        with os.fdopen(read_end, "rb") as pipe:
-            answer = pipe.readline() if select.select([pipe], [], [], 20)[0] else b""
-        if not answer.strip().isdigit():
-            self._stop(self.xvfb)
-            raise E2EError("Xvfb did not start")
-        self.display = self.env["DISPLAY"] = ":" + answer.decode().strip()
-        wait_until(lambda: subprocess.run(["xdpyinfo", "-display", self.display],
-                                          capture_output=True).returncode == 0,
-                   30, "Xvfb on %s" % self.display)
-        if self.managed:
-            self.start_window_manager()
-
-    def start_window_manager(self):
-        """Starts openbox and waits until it manages the screen: a running
-        manager names its check window on the root window."""
-        with open(os.path.join(self.home, "openbox.log"), "w") as log:
-            self.wm = subprocess.Popen(["openbox", "--sm-disable"], env=self.env, stdout=log,
-                                       stderr=subprocess.STDOUT, cwd=self.home)
-        wait_until(lambda: self.wm.poll() is None and "window id" in self.x(
-            "xprop", "-root", "_NET_SUPPORTING_WM_CHECK"), 30, "openbox to manage the screen")
-        check(self.wm.poll() is None, "openbox ended")
-
-    def x(self, *args, timeout=20):
+    def x(self, *args):
         """Runs an X tool (xdotool, xwininfo, ...) on this display; returns its stdout."""
-        result = subprocess.run(list(args), env=self.env, capture_output=True, text=True,
-                                timeout=timeout)
-        if result.returncode != 0:
-            raise E2EError("%s failed (%d): %s" % (" ".join(args), result.returncode,
-                                                   result.stderr.strip()))
+        result = subprocess.run(args, env=self.env, capture_output=True, text=True, timeout=20)
+        check(result.returncode == 0, "%s failed: %s" % (" ".join(args), result.stderr.strip()))
         return result.stdout
 
     def link_com(self, n, target):
         """Makes serial port n the device `target` (the COMn link in the settings folder)."""
-        link = os.path.join(self.settings_folder, "COM%d" % n)
-        if os.path.lexists(link):
-            os.remove(link)
-        os.symlink(target, link)
+        os.symlink(target, os.path.join(self.settings_folder, "COM%d" % n))
 
     def open_pty(self, com=None):
-        """A new pseudo-terminal pair; with com=n it becomes serial port n."""
-        pty = Pty()
-        self.ptys.append(pty)
+        """A pseudo-terminal pair: the test writes into the master (pty.write), the
+        program opens the slave (pty.slave_path), serial port n with com=n."""
+        master, slave = os.openpty()
+        self.ptys.append(master)
+        pty = types.SimpleNamespace(slave_path=os.ttyname(slave),
+                                    write=lambda text: os.write(master, text.encode("latin-1")))
+        os.close(slave)
         if com is not None:
             self.link_com(com, pty.slave_path)
         return pty
+
+    def run_as_nobody(self, *devices):
+        """Runs the program from now on as an unprivileged user, owner of the
+        home folder and the devices; root ignores file modes and exclusive use."""
+        if os.geteuid() != 0:
+            return
+        # The user nobody.
+        subprocess.run(["chown", "-hR", "65534:65534", self.home, *devices], check=True)
+        self.wrapper = ["setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"]
 
     def write_settings(self, items):
         """Writes the settings file: numbers as they are, texts quoted, CRLF."""
@@ -187,34 +162,30 @@ class Session:
 
     def read_settings(self):
         """The items of the settings file, quotes removed (texts stay text)."""
-        with open(self.settings_path, newline="") as f:
-            lines = f.read().split("\r\n")[:-1]
+        lines = read_bytes(self.settings_path).decode().split("\r\n")[:-1]
         return [s[1:-1] if s.startswith('"') and s.endswith('"') else s for s in lines]
 
-    def start(self, args=(), timeout=30):
-        """Starts the program and waits for its window; returns the window id."""
-        check(self.process is None or self.process.poll() is not None, "program already running")
+    def start(self):
+        """Starts the program (behind the wrapper) and waits for its window."""
         self.log = open(os.path.join(self.home, "program.log"), "w")
-        self.process = subprocess.Popen([self.binary, *args], env=self.env, stdout=self.log,
+        self.process = subprocess.Popen([*self.wrapper, self.binary], env=self.env, stdout=self.log,
                                         stderr=subprocess.STDOUT, cwd=self.home)
 
         def window():
-            if not self.running():
-                with open(self.log.name) as log:
-                    raise E2EError("the program ended (%d): %s" % (self.process.poll(), log.read()))
+            check(self.running(), "the program ended: %s" % self.said())
             return self.windows_titled(TITLE)
 
-        self.window = int(wait_until(window, timeout, "a window titled %r" % TITLE)[0])
-        wait_until(lambda: self.window_geometry()[2] > 0, timeout, "the window to be mapped")
+        self.window = int(wait_until(window, 60, lambda: "a window titled %r; the program said: "
+                                     "%s" % (TITLE, self.said()))[0])
+        wait_until(lambda: self.window_geometry()[2] > 0, 60, "the window to be mapped")
         self.focus()
-        return self.window
 
     def windows_titled(self, title):
         """The ids of the visible windows with this title; none while xdotool
         fails (it does when a window vanishes while it looks at it)."""
         try:
             return self.x("xdotool", "search", "--onlyvisible", "--name", "^%s$" % title).split()
-        except E2EError:
+        except AssertionError:
             return []
 
     def window_geometry(self):
@@ -227,64 +198,39 @@ class Session:
                                                "Width", "Height"))
 
     def frame_extents(self):
-        """(left, right, top, bottom) of the frame the window manager puts
-        around the window (title bar and borders); zeros on a bare server."""
+        """(left, right, top, bottom): the window manager's title bar and borders."""
         out = self.x("xprop", "-id", str(self.window), "_NET_FRAME_EXTENTS")
         values = re.findall(r"\d+", out.partition("=")[2])
         return tuple(int(v) for v in values) if len(values) == 4 else (0, 0, 0, 0)
 
     def focus(self):
-        self.x("xdotool", "windowactivate" if self.managed else "windowfocus", "--sync",
-               str(self.window))
+        self.x("xdotool", "windowactivate", "--sync", str(self.window))
 
     def running(self):
         return self.process is not None and self.process.poll() is None
+
+    def said(self):
+        """What the program has written to standard output and error so far."""
+        return read_bytes(self.log.name).decode()
 
     def key(self, *keys):
         """Presses and releases keys by X keysym names ("h", "shift+2", "KP_6")."""
         self.x("xdotool", "key", "--delay", "30", *keys)
 
-    def key_down(self, key):
-        self.x("xdotool", "keydown", key)
-
-    def key_up(self, key):
-        self.x("xdotool", "keyup", key)
-
-    def move_to(self, x_px, y_px):
-        """Moves the pointer to a screen pixel."""
-        self.x("xdotool", "mousemove", str(x_px), str(y_px))
-        wait_until(lambda: self.x("xdotool", "getmouselocation", "--shell").startswith(
-            "X=%d\nY=%d\n" % (x_px, y_px)), 30, "the pointer at %d,%d" % (x_px, y_px))
-
-    def click(self, x_px, y_px, button=1):
-        """Clicks at a screen pixel."""
-        self.move_to(x_px, y_px)
-        self.x("xdotool", "click", str(button))
-
-    def mouse_down(self, x_px, y_px, button=1):
-        self.move_to(x_px, y_px)
-        self.x("xdotool", "mousedown", str(button))
-
-    def mouse_up(self, button=1):
-        self.x("xdotool", "mouseup", str(button))
-
     def grab(self):
         """The whole screen as an Image."""
-        return Image(self.width, subprocess.run(
+        return Image(subprocess.run(
             ["import", "-display", self.display, "-window", "root", "-depth", "8", "rgb:-"],
             env=self.env, capture_output=True, timeout=30, check=True).stdout)
 
     def polar(self):
-        """Centre (x, y) and azimuth radius of the polar display in screen pixels:
-        radius 0.4 x client height, centre in the middle of the width and 250
-        twips below the middle of the height."""
+        """Centre (x, y) and azimuth radius of the polar display in screen pixels."""
         left, top, width, height = self.window_geometry()
         return (left + width / 2, top + height / 2 + 250 / TWIPS_PER_PIXEL, height * 0.4)
 
     def polar_point(self, screen_angle_deg, fraction, polar=None):
         """The screen pixel at `fraction` of the azimuth radius from the centre,
-        `screen_angle_deg` clockwise from straight up (a true bearing minus the
-        heading on the heading-up display)."""
+        `screen_angle_deg` clockwise from straight up (heading up)."""
         cx, cy, r = polar or self.polar()
         a = math.radians(screen_angle_deg)
         return (round(cx + fraction * r * math.sin(a)), round(cy - fraction * r * math.cos(a)))
@@ -292,70 +238,29 @@ class Session:
     def close_window(self, window=None):
         """Closes a window (the program's by default) as its close box does:
         the window manager asks it to close (WM_DELETE_WINDOW)."""
-        check(self.managed, "closing a window needs the window manager")
         self.x("xdotool", "windowactivate", "--sync", str(window or self.window), "key", "alt+F4")
 
-    def wait_exit(self, timeout=60):
-        """Waits for the program to end; returns its exit code."""
-        try:
-            return self.process.wait(timeout)
-        except subprocess.TimeoutExpired:
-            raise E2EError("the program did not end within %.0f s" % timeout)
-
-    def stop_program(self):
-        if self.process is not None:
-            self._stop(self.process)
-            remove_serial_locks(self.process.pid)
-            self.process = None
-        if self.log:
-            self.log.close()
-            self.log = None
+    def wait_exit(self):
+        """Waits up to a minute for the program to end; returns its exit code."""
+        return self.process.wait(60)
 
     def cleanup(self):
-        self.stop_program()
-        for pty in self.ptys:
-            pty.close()
-        if self.wm is not None:
-            self._stop(self.wm)
-            self.wm = None
-        if self.xvfb is not None:
-            self._stop(self.xvfb)
-            self.xvfb = None
+        for process in [self.process] + self.helpers[::-1]:
+            self._stop(process)
+        for master in self.ptys:
+            os.close(master)
         shutil.rmtree(self.home, ignore_errors=True)
 
     @staticmethod
     def _stop(process):
-        if process.poll() is None:
-            process.send_signal(signal.SIGTERM)
+        """Ends a process as the system does at shut-down (SIGTERM), killing it
+        if it does not end within seconds."""
+        if process is not None and process.poll() is None:
+            process.terminate()
             try:
                 process.wait(5)
             except subprocess.TimeoutExpired:
                 process.kill()
-                process.wait(5)
-
-
-# Where the serial port library leaves its lock files (LCK..ttyUSB0, LCK..pts_3).
-SERIAL_LOCK_FOLDERS = ("/var/lock", "/etc/locks", "/var/spool/locks", "/var/spool/uucp", "/tmp",
-                       "/var/tmp", "/var/lock/lockdev", "/run/lock")
-
-
-def remove_serial_locks(pid):
-    """Removes the serial lock files of a program that a signal ended before it
-    could close its port (the lock file's first word is its process id)."""
-    for folder in SERIAL_LOCK_FOLDERS:
-        try:
-            names = [n for n in os.listdir(folder) if n.startswith("LCK..")]
-        except OSError:
-            continue
-        for name in names:
-            path = os.path.join(folder, name)
-            try:
-                with open(path, "rb") as f:
-                    owner = f.read(64).split()[:1]
-                if owner == [str(pid).encode()]:
-                    os.remove(path)
-            except OSError:
-                pass
 
 
 # --- what the tests read back from the screen and the process ---------------
@@ -363,8 +268,7 @@ def remove_serial_locks(pid):
 
 def control_box(s, frame, left, top, width, height):
     """Screen box (left, top, right, bottom) of a control placed in twips in a
-    frame; frame(width, height) places the frame by the outer size of the
-    window, its title bar and borders included, as the program does."""
+    frame, which frame(width, height) places by the window's outer size."""
     x, y, w, h = s.window_geometry()
     extent_left, extent_right, extent_top, extent_bottom = s.frame_extents()
     frame_left, frame_top = frame((w + extent_left + extent_right) * TWIPS_PER_PIXEL,
@@ -379,10 +283,16 @@ def comm_label_pixels(s):
     return [image.pixel(x, y) for y in range(box[1], box[3]) for x in range(box[0], box[2])]
 
 
-def wait_shown(s):
-    """Waits for the azimuth disk of a first start's colours on the screen."""
-    wait_until(lambda: s.grab().pixel(*s.polar_point(100, 0.95)) == colour_of(DEFAULT_SCHEME[3]),
-               30, "the polar display on screen")
+def wait_shown(s, background=colour_of(DEFAULT_SCHEME[0])):
+    """Waits for the polar display on the screen: the azimuth disk in a first
+    start's colour, the display background outside it."""
+    def shown():
+        cx, cy, r = polar = s.polar()
+        image = s.grab()
+        return (image.pixel(*s.polar_point(100, 0.95, polar)) == colour_of(DEFAULT_SCHEME[3])
+                and image.pixel(int(cx + r + 60), int(cy + 0.3 * r)) == background)
+
+    wait_until(shown, 30, "the polar display on a background of %r" % (background,))
 
 
 def near(image, point, colour):
@@ -390,26 +300,23 @@ def near(image, point, colour):
                for dx in (-1, 0, 1) for dy in (-1, 0, 1))
 
 
-def spoke_length(s, image, screen_angle, polar):
-    """How far a bearing vector reaches along the angle, as a fraction of the
-    radius (0 for none). All spokes meet near the centre, so only a reach beyond
-    a fifth of the radius tells one angle from the next."""
-    vectors = colour_of(DEFAULT_SCHEME[6])
-    return max([i / 100 for i in range(20, 100)
-                if near(image, s.polar_point(screen_angle, i / 100, polar), vectors)], default=0)
+def spoke_shown(s, image, screen_angle, polar):
+    """Whether a bearing vector reaches beyond a quarter of the radius along the
+    angle (all spokes meet near the centre)."""
+    return any(near(image, s.polar_point(screen_angle, i / 100, polar),
+                    colour_of(DEFAULT_SCHEME[6])) for i in range(26, 100))
 
 
 def draw_spoke(s, pty, message, screen_angle):
     """Sends a DF message after each look at the screen until its spoke shows
-    along the angle; returns that screen. A look outlasts the 50 ms lock-out of
-    the message before, and however many messages a busy machine lets through,
-    three at one degree already draw a spoke beyond a quarter of the radius."""
+    along the angle; returns that screen and the polar display. A look outlasts
+    the 50 ms lock-out of the message before; three at one degree draw a spoke."""
     polar = s.polar()
 
     def drawn():
         pty.write(message)
         image = s.grab()
-        return spoke_length(s, image, screen_angle, polar) > 0.25 and image
+        return spoke_shown(s, image, screen_angle, polar) and (image, polar)
 
     return wait_until(drawn, 30, "the spoke at %d degrees" % screen_angle, interval=0)
 
@@ -427,82 +334,62 @@ def wait_cursor(s, angle):
     wait_until(lambda: cursor_angle(s) == angle, 30, "the cursor at screen angle %d" % angle)
 
 
-def settle_cursor(s):
-    """The cursor's angle once two grabs in a row agree."""
-    seen = [None]
-
-    def steady():
-        seen.append(cursor_angle(s))
-        return seen[-1] is not None and seen[-1] == seen[-2] and (seen[-1],)
-
-    return wait_until(steady, 30, "the cursor to stand still")[0]
-
-
 def cur_cw_button(s):
     """Screen box of CmdButton_CUR_CW, in Frame_BOTTOM_RIGHT at the bottom right."""
     return control_box(s, lambda w, h: (w - 2760, h - 1665), 0, 720, 1215, 375)
 
 
-def num_lock_on(s):
-    """Whether the X server's Num Lock light (the second keyboard LED) is lit."""
-    x11 = ctypes.CDLL("libX11.so.6")
-    x11.XOpenDisplay.restype = ctypes.c_void_p
-    x11.XkbGetIndicatorState.argtypes = [ctypes.c_void_p, ctypes.c_uint, ctypes.c_void_p]
-    x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
-    dpy = x11.XOpenDisplay(s.display.encode())
-    state = ctypes.c_uint()
-    x11.XkbGetIndicatorState(dpy, 0x100, ctypes.byref(state))  # the core keyboard
-    x11.XCloseDisplay(dpy)
-    return bool(state.value & 2)
-
-
 def holds_open(s, path):
     """Whether the program's process has the device open."""
     fds = "/proc/%d/fd" % s.process.pid
-    for fd in os.listdir(fds):
-        try:
-            if os.readlink(os.path.join(fds, fd)) == path:
-                return True
-        except OSError:
-            pass
-    return False
+    return path in [os.path.realpath(os.path.join(fds, fd)) for fd in os.listdir(fds)]
 
 
 def wait_open(s, path):
     wait_until(lambda: holds_open(s, path), 30, "the program to open %s" % path)
 
 
+def cpu_seconds(pid):
+    fields = read_bytes("/proc/%d/stat" % pid).rsplit(b")", 1)[1].split()
+    return (int(fields[11]) + int(fields[12])) / os.sysconf("SC_CLK_TCK")
+
+
 def check_not_spinning(s, seconds=2.0):
     """Over a stretch of wall time the program uses well under one core."""
-    def cpu():
-        with open("/proc/%d/stat" % s.process.pid) as f:
-            fields = f.read().rsplit(")", 1)[1].split()
-        return (int(fields[11]) + int(fields[12])) / os.sysconf("SC_CLK_TCK")
-
-    before, started = cpu(), time.monotonic()
+    before, started = cpu_seconds(s.process.pid), time.monotonic()
     wait_until(lambda: time.monotonic() - started >= seconds, seconds + 1, "the stretch")
-    used = cpu() - before
-    check(used < 0.6 * seconds, "the program used %.2f s CPU in %.1f s" % (used, seconds))
+    check(cpu_seconds(s.process.pid) - before < 0.6 * seconds, "it used over 0.6 of a core")
+
+
+def dialog(s):
+    """Opens the options dialog with the O key; returns its window id."""
+    s.focus()
+    s.key("o")
+    return int(wait_until(lambda: s.windows_titled("Vectrin Options"), 30, "the dialog")[0])
+
+
+def click_in_dialog(s, window, control):
+    """Clicks a control of the options dialog, given in twips as (left, top,
+    width, height) and its frame's (left, top)."""
+    (left, top, width, height), (frame_left, frame_top) = control
+    x = twips_to_pixels(frame_left + left + width / 2)
+    y = twips_to_pixels(frame_top + top + height / 2)
+    # No --sync: the pointer may already be there, and xdotool would wait for a move.
+    s.x("xdotool", "mousemove", "--window", str(window), str(x), str(y), "click", "1")
 
 
 def main(tests):
-    """Runs each test(binary) and prints "N passed, N failed"; exits non-zero on failure."""
-    parser = argparse.ArgumentParser()
-    parser.add_argument("--binary", required=True, help="path of the vectrin program")
-    parser.add_argument("-k", default="", help="run only tests whose name contains this")
-    args = parser.parse_args()
-    check(os.access(args.binary, os.X_OK), "no program at %s" % args.binary)
-    passed = failed = 0
-    for test in (t for t in tests if args.k in t.__name__):
-        started = time.monotonic()
+    """Runs each test(binary) on the program given by --binary and says how it
+    went; exits non-zero when one failed."""
+    binary = sys.argv[sys.argv.index("--binary") + 1]
+    failed = []
+    for test in tests:
+        started, outcome = time.monotonic(), "PASS"
         try:
-            test(args.binary)
-            passed += 1
-            print("PASS %s (%.1f s)" % (test.__name__, time.monotonic() - started))
+            test(binary)
         except Exception:
-            failed += 1
-            print("FAIL %s (%.1f s)" % (test.__name__, time.monotonic() - started))
             traceback.print_exc()
-        sys.stdout.flush()
-    print("%d passed, %d failed" % (passed, failed))
-    sys.exit(1 if failed or not passed else 0)
+            failed.append(test.__name__)
+            outcome = "FAIL"
+        print("%s %s (%.1f s)" % (outcome, test.__name__, time.monotonic() - started), flush=True)
+    sys.exit("failed: %s" % ", ".join(failed) if failed else 0)

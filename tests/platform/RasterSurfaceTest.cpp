@@ -159,26 +159,24 @@ TEST_F(Surface, PrintedTextHangsFromItsCorner) {
 // Every pixel of a thin outline lies within half a pixel of the true circle,
 // and the ring is closed: a fill from the centre never leaves it. A solid fill
 // paints the disk inside the outline.
-TEST(RasterSurfaceCircle, AThinOutlineIsAClosedRingOnTheCircle) {
+TEST_F(Surface, AThinOutlineIsAClosedRingOnTheCircle) {
     for (int r = 0; r <= 60; ++r) {
-        RasterSurface s(96, 140, 140);
-        s.setBackColour(BACK);
-        s.pen.foreColour = INK;
-        s.circle(1050, 1050, static_cast<Single>(r * 15)); // centre (70, 70)
+        s.clear();
+        in(INK).circle(1500, 1125, static_cast<Single>(r * 15)); // centre (100, 75)
         QImage image = s.image();
         QRect inked;
-        for (int y = 0; y < 140; ++y)
-            for (int x = 0; x < 140; ++x)
+        for (int y = 0; y < 150; ++y)
+            for (int x = 0; x < 200; ++x)
                 if (image.pixel(x, y) == toRgb(INK)) {
                     inked |= QRect(x, y, 1, 1);
-                    ASSERT_LE(std::abs(std::hypot(x - 70, y - 70) - r), 0.5) << r;
+                    ASSERT_LE(std::abs(std::hypot(x - 100, y - 75) - r), 0.5) << r;
                 }
-        EXPECT_EQ(inked, QRect(70 - r, 70 - r, 2 * r + 1, 2 * r + 1)) << r;
-        std::vector<QPoint> open{QPoint(70, 70)};
+        EXPECT_EQ(inked, QRect(100 - r, 75 - r, 2 * r + 1, 2 * r + 1)) << r;
+        std::vector<QPoint> open{QPoint(100, 75)};
         while (r >= 2 && !open.empty()) {
             const QPoint p = open.back();
             open.pop_back();
-            ASSERT_LT(std::max(std::abs(p.x() - 70), std::abs(p.y() - 70)), r) << "r " << r;
+            ASSERT_LT(std::max(std::abs(p.x() - 100), std::abs(p.y() - 75)), r) << "r " << r;
             for (const QPoint q :
                  {p + QPoint(1, 0), p - QPoint(1, 0), p + QPoint(0, 1), p - QPoint(0, 1)})
                 if (image.pixel(q) == toRgb(BACK)) {
@@ -187,27 +185,36 @@ TEST(RasterSurfaceCircle, AThinOutlineIsAClosedRingOnTheCircle) {
                 }
         }
     }
-    RasterSurface s(96, 200, 150);
-    s.setBackColour(BACK);
-    s.pen.foreColour = INK;
+    s.clear();
     s.pen.fillColour = OTHER;
     s.pen.fillStyle = FillStyle::Solid;
-    s.circle(1500, 1125, 600); // centre (100, 75), radius 40 pixels
+    in(INK).circle(1500, 1125, 600); // radius 40 pixels
     for (const auto& [x, y, colour] :
          {std::tuple{100, 75, OTHER}, {139, 75, OTHER}, {140, 75, INK}, {130, 105, BACK}})
-        EXPECT_EQ(fromRgb(s.image().pixel(x, y)), colour) << x << "," << y;
+        EXPECT_EQ(at({x, y}), colour) << x << "," << y;
 }
 
-// The first refresh shows everything, a redraw of what is there nothing. Then
-// random lines, circles, text and clears over a busy picture: every pixel that
-// differs from what it was at the previous refresh lies in the region
-// reported, and no pixel has a colour that was not drawn (no antialiasing).
-TEST_F(Surface, TheReportedRegionCoversEveryChangedPixel) {
+// The first refresh shows everything. The old and the new place of a marker
+// in opposite corners each report themselves, a redraw of what is there
+// nothing; erased while a long slanted line is drawn, the line's many pieces
+// merge with their neighbours, never across the buffer. Then random lines,
+// circles, text and clears over a busy picture: every pixel that differs from
+// what it was at the previous refresh lies in the region reported, and no
+// pixel has a colour that was not drawn (no antialiasing).
+TEST_F(Surface, TheReportedRegionCoversEveryChangedPixelAndLittleMore) {
     EXPECT_EQ(reports, std::vector{QRegion(0, 0, 200, 150)});
-    in(OTHER).circle(1500, 1500, 75);
-    EXPECT_TRUE(refreshed().has_value());
-    in(OTHER).circle(1500, 1500, 75);
+    in(INK).circle(150, 150, 75);
+    s.circle(2850, 2100, 75);
+    EXPECT_EQ(refreshed(), QRegion(5, 5, 11, 11) + QRegion(185, 135, 11, 11));
+    s.circle(150, 150, 75);
     EXPECT_FALSE(refreshed().has_value());
+    in(BACK).circle(150, 150, 75);
+    s.circle(2850, 2100, 75);
+    in(INK).line(150, 300, 2700, 1800); // (10,20) to (190,140)
+    const QRegion pieces = refreshed().value_or(QRegion());
+    EXPECT_TRUE(pieces.contains(QPoint(10, 5)) && pieces.contains(QPoint(190, 140)));
+    for (const QPoint beside : {QPoint(190, 20), QPoint(120, 40), QPoint(60, 100)})
+        EXPECT_FALSE(pieces.contains(beside)) << beside.x() << "," << beside.y();
     std::mt19937 rng(5);
     std::uniform_real_distribution<float> pos(-600, 3600), off(-2500, 2500), radius(-200, 1500);
     std::uniform_int_distribution<int> pick(0, 99);
@@ -240,30 +247,6 @@ TEST_F(Surface, TheReportedRegionCoversEveryChangedPixel) {
                     << "round " << round << " at " << x << "," << y;
     }
     EXPECT_EQ(count(INK) + count(OTHER) + count(BACK) + count(0x808080), 200 * 150);
-}
-
-// The old and the new place of a marker in opposite corners: each reports
-// itself. Then both are erased while a long slanted line is drawn: the many
-// pieces merge with their neighbours, never across the buffer.
-TEST(RasterSurfaceRefresh, SmallChangesReportLittleMoreThanThemselves) {
-    RasterSurface s(96, 1200, 1000);
-    QRegion region;
-    s.setRefreshHandler([&](const QRegion& r) { region = r; });
-    s.refresh();
-    s.pen.foreColour = INK;
-    s.circle(150, 150, 75);
-    s.circle(17850, 14850, 75);
-    s.refresh();
-    EXPECT_EQ(region, QRegion(5, 5, 11, 11) + QRegion(1185, 985, 11, 11));
-    s.pen.foreColour = 0; // the back colour
-    s.circle(150, 150, 75);
-    s.circle(17850, 14850, 75);
-    s.pen.foreColour = INK;
-    s.line(300, 450, 14000, 13000); // (20,30) to (953,897)
-    s.refresh();
-    EXPECT_TRUE(region.contains(QPoint(10, 5)) && region.contains(QPoint(953, 897)));
-    for (const QPoint beside : {QPoint(953, 30), QPoint(600, 300), QPoint(450, 60)})
-        EXPECT_FALSE(region.contains(beside)) << beside.x() << "," << beside.y();
 }
 
 } // namespace

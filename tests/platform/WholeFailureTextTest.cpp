@@ -12,6 +12,7 @@
 #include <fstream>
 #include <string>
 #include <tuple>
+#include <vector>
 
 namespace {
 
@@ -34,36 +35,27 @@ TEST(SerialOpenFailure, EachCauseHasItsOwnShortReason) {
 
 // The plain no-access and unnamed-holder texts are read back end to end.
 TEST(WholeFailureText, EachCauseSaysWhatToDo) {
-    const DeviceTarget target{
-        "/dev/serial/by-id/usb-F", "/dev/ttyUSB0", "", false, "/cfg/COM2", true};
+    const DeviceTarget usb{"/dev/serial/by-id/usb-F", "/dev/ttyUSB0", "", false, "/cfg/COM2", true};
+    const DeviceTarget builtIn{"/dev/ttyS1", "", "", true, "/cfg/COM2", false};
     const std::string where =
         "COM2 is /dev/serial/by-id/usb-F (that is /dev/ttyUSB0), through the link /cfg/COM2: ";
-    const SerialDevice usb{"/dev/serial/by-id/usb-X", "/dev/ttyUSB1", "CP2102", "0001",
-                           "10c4:ea60"};
-    const auto facts = [&](const char* words) {
-        OpenFailureFacts made;
-        made.port = 2;
-        made.target = target;
-        made.systemText = words;
-        return made;
-    };
-    OpenFailureFacts joined = facts("Permission denied");
-    joined.group = "uucp";
-    joined.joinedSinceLogin = true;
-    OpenFailureFacts held = facts("Device or resource busy");
-    held.holder = "process 77 (minicom)";
-    OpenFailureFacts notFound = facts("No such file or directory");
-    notFound.target = {"/dev/ttyS1", "", "", true, "/cfg/COM2", false};
-    notFound.present = {usb, {"/dev/ttyS0", "/dev/ttyS0", "", "", ""}};
+    const std::vector<SerialDevice> present{
+        {"/dev/serial/by-id/usb-X", "/dev/ttyUSB1", "CP2102", "0001", "10c4:ea60"},
+        {"/dev/ttyS0", "/dev/ttyS0", "", "", ""}};
+    // The facts: port, target, the system's words, the devices present, the
+    // group, whether joined since login, the holder.
     const std::tuple<OpenFailure, OpenFailureFacts, std::string> rows[] = {
-        {OpenFailure::NoAccess, joined,
+        {OpenFailure::NoAccess,
+         {2, usb, "Permission denied", {}, "uucp", true, ""},
          where +
              "Permission denied. You are in the group uucp since this login began: log out and in "
              "again."},
-        {OpenFailure::InUse, held,
+        {OpenFailure::InUse,
+         {2, usb, "Device or resource busy", {}, "", false, "process 77 (minicom)"},
          where + "Device or resource busy. It is in use by process 77 (minicom): close that "
                  "program or choose another."},
-        {OpenFailure::NotFound, notFound,
+        {OpenFailure::NotFound,
+         {2, builtIn, "No such file or directory", present, "", false, ""},
          "COM2 is /dev/ttyS1, as there is no link /cfg/COM2: No such file or directory. Serial "
          "devices present: /dev/serial/by-id/usb-X (CP2102, "
          "serial number 0001, now /dev/ttyUSB1); /dev/ttyS0. Use CHOOSE DEVICE in the options "
