@@ -75,13 +75,12 @@ TEST(SysfsSerialDevices, ListsTheTerminalsWithADeviceAndNamesUsbAdaptersStably) 
     const std::string stable = t.places.byId + "/usb-FTDI_FT232R_USB_UART_A10K1-if00-port0";
     t.link(stable, "../../ttyUSB0");
 
-    const SysfsSerialDevices& devices = t.devices;
     const std::vector<SerialDevice> expected{
         {stable, t.places.dev + "/ttyUSB0", "FT232R USB UART", "A10K1", "0403:6001"},
         {t.places.dev + "/ttyS1", t.places.dev + "/ttyS1", "", "", ""}};
-    EXPECT_EQ(devices.present(), expected);
-    EXPECT_EQ(devices.stableName(usb.slave), stable);
-    EXPECT_EQ(devices.stableName(builtIn.slave), "");
+    EXPECT_EQ(t.devices.present(), expected);
+    EXPECT_EQ(t.devices.stableName(usb.slave), stable);
+    EXPECT_EQ(t.devices.stableName(builtIn.slave), "");
 }
 
 TEST(SysfsSerialDevices, ComLinksAreMadeWholeAndPortsWithoutOneAreTheBuiltInPorts) {
