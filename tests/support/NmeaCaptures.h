@@ -2,9 +2,9 @@
 #pragma once
 
 // Real GPS receiver captures, and their replay through the fake serial line
-// into the running cycle. The captures' course sentences
-// are read here on their own terms, field by field, and the heading the cycle
-// shows is checked against that reading.
+// into the running cycle. The captures' course sentences are read here on
+// their own terms, field by field, and the heading the cycle shows is checked
+// against that reading.
 
 #include "support/TestRig.h"
 
@@ -31,20 +31,21 @@ inline std::string captureTestName(const ::testing::TestParamInfo<std::string>& 
     return name;
 }
 
-// A course sentence that a careful reader accepts: RMC or VTG of a satellite
-// talker with plain decimal speed <= 300 knots and course < 360 degrees, both
-// truncated.
+// A course sentence that a careful reader accepts, in motion: RMC or VTG of a
+// satellite talker with plain decimal speed over 3 and up to 300 knots and
+// course < 360 degrees, both truncated.
 struct CourseFix {
     std::size_t offset; // of its "$" in the stream
-    int speed, course;
+    int course;
 };
 
+// What the receiver sent (lines that start with "#" are annotations added
+// later, never on the wire), and its course fixes in motion.
 struct Capture {
-    std::string name, stream; // what the receiver sent
+    std::string name, stream;
     std::vector<CourseFix> fixes;
 };
 
-// Lines that start with "#" are annotations added later, never on the wire.
 inline Capture loadCapture(const std::string& name) {
     std::ifstream in(std::string(VECTRIN_NMEA_CAPTURES) + "/" + name, std::ios::binary);
     if (!in) throw std::runtime_error("capture not found: " + name);
@@ -68,7 +69,7 @@ inline Capture loadCapture(const std::string& name) {
             !std::regex_match(fields[course], decimal))
             continue;
         const int knots = std::stoi(fields[speed]), degrees = std::stoi(fields[course]);
-        if (knots <= 300 && degrees < 360) capture.fixes.push_back({at, knots, degrees});
+        if (knots > 3 && knots <= 300 && degrees < 360) capture.fixes.push_back({at, degrees});
     }
     return capture;
 }
@@ -108,8 +109,7 @@ inline void replayCapture(const Capture& capture) {
         if (f.HEADING != (shown.empty() ? 0 : shown.back())) {
             shown.push_back(f.HEADING);
             if (std::none_of(fixes.begin(), fixes.begin() + complete, [&](const CourseFix& fix) {
-                    return fix.speed > 3 && fix.course == f.HEADING &&
-                           fix.offset + 1000 >= delivered;
+                    return fix.course == f.HEADING && fix.offset + 1000 >= delivered;
                 }))
                 faults.push_back("heading " + std::to_string(f.HEADING) + at);
         }
@@ -119,8 +119,7 @@ inline void replayCapture(const Capture& capture) {
 
     std::vector<int> moving; // in order, repeats in a row merged
     for (const CourseFix& fix : fixes)
-        if (fix.speed > 3 && (moving.empty() || moving.back() != fix.course))
-            moving.push_back(fix.course);
+        if (moving.empty() || moving.back() != fix.course) moving.push_back(fix.course);
     EXPECT_TRUE(faults.empty()) << faults.size() << " faults, first " << faults[0];
     EXPECT_EQ(std::set<int>(shown.begin(), shown.end()),
               std::set<int>(moving.begin(), moving.end()));
