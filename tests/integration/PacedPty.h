@@ -31,7 +31,7 @@ struct PacedPty {
     form_VECTRIN f{MainWindowPorts{surface, rig.port, clock, timer1, timerMouseDown}, settings};
     std::mt19937 random;
     int baud;
-    std::size_t written = 0, taken = 0;
+    std::string sent, taken;           // what went on the line, what the window took in
     std::vector<std::size_t> reads;    // where each read ended on the line
     std::vector<std::string> bearings; // the DF message of each bearing taken in
     QTimer wake; // wakes the event loop now and then, so that a deadline is noticed
@@ -40,7 +40,7 @@ struct PacedPty {
         rig.com(1, pty.slave);
         initialiseDisplayState(f);
         rig.port.setAfterNotification([this] {
-            reads.push_back(taken += f.INBUFF.size());
+            reads.push_back((taken += f.INBUFF).size());
             if (f.INCOUNT > static_cast<int>(bearings.size())) bearings.push_back(f.DF_MESSAGE);
         });
         rig.port.setPortNumber(1);
@@ -67,9 +67,9 @@ struct PacedPty {
                 runEventsFor(
                     static_cast<int>(std::max<qint64>(0, at * 10'000 / baud - line.elapsed())));
             pty.write(piece);
-            written += piece.size();
+            sent += piece;
             const QDeadlineTimer deadline(30000);
-            while (taken < written) {
+            while (taken.size() < sent.size()) {
                 if (deadline.hasExpired()) return false;
                 QCoreApplication::eventDispatcher()->processEvents(QEventLoop::WaitForMoreEvents);
             }

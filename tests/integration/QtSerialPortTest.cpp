@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The real serial adapter on pseudo-terminals behind COMn links: line
-// settings, open failures, one owner per device, the bytes it hands over, an
-// adapter that goes away and comes back (also under another name).
+// settings, open failures, one owner per device, an adapter that goes away and comes back (also
+// under another name).
 
 #include "integration/SerialRig.h"
 #include "platform/SettingsFolder.h"
@@ -79,14 +79,12 @@ TEST(QtSerialPort, OpenFailuresSayWhyAndTwoLinksToOneDeviceNeverShareIt) {
     EXPECT_TRUE(second.receives(pty, "%123"));
 }
 
-// Every byte value, written in pieces as an adapter hands text over, arrives
-// in order and complete: nothing is translated, dropped or cut at a byte 0.
-// Then the adapter is unplugged and plugged in again while the port is open:
+// The adapter is unplugged and plugged in again while the port is open:
 // back as the same ttyUSB0, then as ttyUSB1 while another adapter took ttyUSB0
 // and a probe holds it for a while, when the port waits for it by the stable
 // name it learned, without spinning. Unplugged once more, the operator closes
 // the port and it waits no more.
-TEST(QtSerialPort, EveryByteArrivesAndAnUnpluggedAdapterIsFoundAgainUntilThePortIsClosed) {
+TEST(QtSerialPort, AnUnpluggedAdapterIsFoundAgainUntilThePortIsClosed) {
     SerialRig rig;
     const std::string stable = rig.places.byId + "/usb-FTDI_FT232R_A10K1-if00-port0";
     const std::string usb0 = rig.places.dev + "/ttyUSB0";
@@ -94,16 +92,6 @@ TEST(QtSerialPort, EveryByteArrivesAndAnUnpluggedAdapterIsFoundAgainUntilThePort
     rig.link(usb0, adapter->slave);
     rig.com(1, usb0);
     rig.port.open();
-    std::string all;
-    for (int b = 0; b < 256; ++b)
-        all += static_cast<char>(b);
-    for (std::size_t at = 0; at < all.size(); at += 7) {
-        adapter->write(all.substr(at, 7));
-        ASSERT_TRUE(waitUntil([&] { return rig.received.size() >= std::min(at + 7, all.size()); }))
-            << rig.received.size() << " bytes after " << at + 7;
-    }
-    EXPECT_EQ(rig.received, all);
-
     adapter.reset();
     ASSERT_TRUE(waitUntil([&] { return rig.port.waitingForDevice(); }));
     EXPECT_TRUE(rig.port.isOpen());
