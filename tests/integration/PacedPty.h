@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/form_VECTRIN.h"
 #include "integration/SerialRig.h"
-#include "support/Fakes.h"
+#include "support/TestRig.h"
 
 #include <QAbstractEventDispatcher>
 #include <QCoreApplication>
@@ -24,11 +23,8 @@
 struct PacedPty {
     SerialRig rig;
     Pty pty;
-    FakeClock clock;
-    FakeTimer timer1, timerMouseDown;
-    RecordingSurface surface;
-    OperatingSettings settings;
-    form_VECTRIN f{MainWindowPorts{surface, rig.port, clock, timer1, timerMouseDown}, settings};
+    TestRig window{true, &rig.port};
+    form_VECTRIN& f = window.f;
     std::mt19937 random;
     int baud;
     std::string sent, taken;           // what went on the line, what the window took in
@@ -38,7 +34,6 @@ struct PacedPty {
 
     PacedPty(int baudRate, std::uint32_t seed) : random(seed), baud(baudRate) {
         rig.com(1, pty.slave);
-        initialiseDisplayState(f);
         rig.port.setAfterNotification([this] {
             reads.push_back((taken += f.INBUFF).size());
             if (f.INCOUNT > static_cast<int>(bearings.size())) bearings.push_back(f.DF_MESSAGE);
@@ -47,11 +42,6 @@ struct PacedPty {
         rig.port.setSettings("9600,n,8,1");
         rig.port.open();
         wake.start(100);
-    }
-    void tick() {
-        clock.seconds += 0.05;
-        timer1.fire();
-        surface.ops.clear();
     }
 
     // Puts the text on the line; whether the window took it all in. However

@@ -24,7 +24,8 @@ class CaptureOnPty : public ::testing::TestWithParam<std::string> {};
 TEST_P(CaptureOnPty, GivesTheHeadingsOfTheFakeLine) {
     PacedPty line(0, SEED);
     ASSERT_TRUE(line.rig.port.isOpen());
-    replayCapture(loadCapture(GetParam()), line);
+    replayCapture(loadCapture(GetParam()), line.window,
+                  [&](const std::string& text) { return line.send(text); });
 }
 
 INSTANTIATE_TEST_SUITE_P(Captures, CaptureOnPty, ::testing::ValuesIn(CAPTURES), captureTestName);
@@ -53,7 +54,7 @@ TEST(PacedPty, EveryDfMessageOfACutStreamAt9600BaudIsTakenInOnce) {
         const std::string& before = noise[random() % std::size(noise)];
         starts.push_back(line.sent.size() + before.size());
         ASSERT_TRUE(line.send(before + "%" + sent.back() + "\r\n")) << "message " << k;
-        line.tick(); // ends the lock-out
+        line.window.tick(); // ends the lock-out
     }
     ASSERT_TRUE(line.send("%"));
     ::close(std::exchange(line.pty.master, -1)); // the adapter is unplugged

@@ -16,9 +16,12 @@
 #include <utility>
 #include <vector>
 
-// The main window on fakes, initialised as at start-up.
+// The main window on fakes, initialised as at start-up; its line is the fake
+// serial port unless the test gives it another.
 struct TestRig {
-    explicit TestRig(bool initialise = true) {
+    explicit TestRig(bool initialise = true, SerialPort* line = nullptr)
+        : f{MainWindowPorts{surface, line ? *line : serial, clock, timer1, timerMouseDown},
+            settings} {
         if (initialise) initialiseDisplayState(f);
     }
     FakeSerialPort serial;
@@ -27,7 +30,14 @@ struct TestRig {
     FakeTimer timerMouseDown;
     RecordingSurface surface;
     OperatingSettings settings;
-    form_VECTRIN f{MainWindowPorts{surface, serial, clock, timer1, timerMouseDown}, settings};
+    form_VECTRIN f;
+
+    // One 50 ms tick of the cycle; what it drew is forgotten.
+    void tick() {
+        clock.seconds += 0.05;
+        timer1.fire();
+        surface.ops.clear();
+    }
 };
 
 // A started window whose test-mode feed is stopped: only what a test sets changes it.
