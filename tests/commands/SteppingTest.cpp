@@ -53,9 +53,9 @@ TEST_F(Stepping, AHeldButtonRepeatsTenAfter500MsThenAtOnceAndOnlyUntilReleased) 
         rig.timerMouseDown.fire();
     EXPECT_EQ(f.CURSOR_BEARING, 70);
     CmdButton_MouseUp(f, "CmdButton_CUR_CW");
-    EXPECT_FALSE(rig.timerMouseDown.enabled());
     Timer_MOUSE_DOWN_Timer(f);
-    EXPECT_EQ(f.CURSOR_BEARING, 70);
+    EXPECT_EQ((std::pair{rig.timerMouseDown.enabled(), f.CURSOR_BEARING}),
+              (std::pair<bool, Integer>{false, 70}));
 
     // The press ended without its click (the pointer left the button), so the
     // next step of any stepping button only ends it. With Ctrl pressed before

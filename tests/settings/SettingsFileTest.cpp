@@ -15,10 +15,8 @@ namespace {
 
 TEST(SettingsReader, SplitsAtCommasAndLineEndsAndRoundsHalfToEven) {
     SettingsReader in("2.5,\"six, seven\"\n3.5\r-2.5\r\n32768");
-    EXPECT_EQ(in.integer(), 2);
-    EXPECT_EQ(in.item(), "six, seven");
-    EXPECT_EQ(in.integer(), 4);
-    EXPECT_EQ(in.integer(), -2);
+    EXPECT_EQ((std::tuple{in.integer(), in.item(), in.integer(), in.integer()}),
+              (std::tuple<Integer, std::string, Integer, Integer>{2, "six, seven", 4, -2}));
     EXPECT_THROW(in.integer(), SettingsFileError) << "beyond 16 bits";
     EXPECT_THROW(in.item(), SettingsFileError) << "no item left";
 }
