@@ -4,26 +4,21 @@
 #include "core/Summing.h"
 #include "support/DisplayFixture.h"
 
-#include <limits>
-
 namespace {
 
 // The count shows four digits, then a blank and the whole number; it goes on
-// past 32767 and stops at the largest Long rather than wrap.
+// past 32767.
 TEST(BearingIntake, CountsEachBearingAndShowsTheNewCount) {
     TestRig rig;
     form_VECTRIN& f = rig.f;
-    constexpr std::int32_t largest = std::numeric_limits<std::int32_t>::max();
     const std::pair<std::int32_t, const char*> rows[] = {
-        {9, "0009"}, {999, "0999"}, {1000, " 1000"}, {32768, " 32768"}, {largest, " 2147483647"}};
+        {9, "0009"}, {999, "0999"}, {1000, " 1000"}, {32768, " 32768"}};
     for (const auto& [count, caption] : rows) {
         f.INCOUNT = count - 1;
         takeInBearing(f, 10, 0, 0);
         EXPECT_EQ((std::pair{f.INCOUNT, f.Label_TOTAL_BRG.caption}),
                   (std::pair{count, std::string("TOTAL BRG : ") + caption}));
     }
-    takeInBearing(f, 10, 0, 0);
-    EXPECT_EQ(f.INCOUNT, largest);
 }
 
 // DF_IN on the design window: slot 1, the display background, draws in colour

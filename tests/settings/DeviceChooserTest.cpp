@@ -67,21 +67,6 @@ TEST_F(Chooser, APathThatLeadsToNoSerialDeviceKeepsTheChooserOpenWithTheReason) 
     EXPECT_TRUE(devices.links[1] == PL2303.name && serial.opens == 0);
 }
 
-TEST_F(Chooser, ADeviceThatVanishesWhileTheChooserIsOpenIsSaidToHaveGoneAndFoundWhenBack) {
-    devices.devices = {FTDI, BUILT_IN};
-    refreshDeviceList(o);
-    EXPECT_EQ(c.selected, -1);
-    EXPECT_EQ(c.message,
-              "\"" + PL2303.name + "\" has gone: plug it in again or choose another device.");
-    useChosenDevice(o);
-    EXPECT_EQ(c.message, "\"" + PL2303.name + "\": No such file or directory.");
-    devices.devices = {FTDI, PL2303, BUILT_IN};
-    refreshDeviceList(o);
-    EXPECT_TRUE(c.selected == 1 && c.message.empty());
-    optionsClick("cmdbutton_EXIT");
-    EXPECT_FALSE(c.visible) << "EXIT closes the chooser with the dialog";
-}
-
 // The devices present, the links made before, whether a settings file exists,
 // and the device COM1 then leads to.
 TEST(FirstStart, OneUsbAdapterAndNoLinksMakeItCom1) {

@@ -72,7 +72,7 @@ using OptionsDialog = DialogOpen;
 
 // Six TIME clicks and ten FRAC clicks come back round; the decay-rate label
 // shows the fraction's five characters (from the start, before any FRAC),
-// then the interval. A tag outside its cycle makes the command do nothing.
+// then the interval.
 TEST_F(OptionsDialog, FracAndTimeStepThroughTheirCycles) {
     using Steps = std::vector<std::pair<std::string, std::string>>;
     const Steps times = {{"10", "@ 10 SEC"}, {"15", "@ 15 SEC"}, {"20", "@ 20 SEC"},
@@ -93,13 +93,6 @@ TEST_F(OptionsDialog, FracAndTimeStepThroughTheirCycles) {
                               f.Label_DECAY_RATE.caption}),
                   (std::tuple{tag, caption, caption.substr(5) + " @  5 SEC"}));
     }
-    o.settings.decayFractionTag = "0.90";
-    o.settings.decayIntervalTag = "7";
-    optionsClick("CmdButton_FRAC");
-    optionsClick("CmdButton_TIME");
-    EXPECT_EQ((std::tuple{o.settings.decayFractionTag, o.settings.decayIntervalTag,
-                          f.Label_DECAY_RATE.caption}),
-              (std::tuple<std::string, std::string, std::string>{"0.90", "7", "0.90 @  5 SEC"}));
 }
 
 // Either way the GPS warnings go; the manual heading buttons show only for
@@ -118,20 +111,6 @@ TEST_F(OptionsDialog, HeadingTogglesTheSourceAndTheManualHeadingButtons) {
         EXPECT_EQ((std::array{f.CmdButton_HDG_CCW.visible, f.CmdButton_HDG_CW.visible,
                               f.Frame_GPS_FAIL.visible, f.Frame_GPS_SPEED.visible}),
                   (std::array{!gps, !gps, false, false}));
-    }
-}
-
-TEST_F(OptionsDialog, VariationWrapsAt180AndMinus179AndDrawsTheAzimuthAtOnce) {
-    for (const auto& [before, button, after, text] :
-         {std::tuple{180, "CmdButton_ERROR_UP", -179, "179 EAST"},
-          std::tuple{-179, "CmdButton_ERROR_DN", 180, "180 WEST"},
-          std::tuple{1, "CmdButton_ERROR_DN", 0, "000 WEST"}}) {
-        o.settings.HEADING_CORRECTION = static_cast<Integer>(before);
-        surface.ops.clear();
-        optionsClick(button);
-        EXPECT_EQ((std::pair{f.HEADING_CORRECTION, o.Label_HEADING_CORRECTION.caption}),
-                  (std::pair{static_cast<Integer>(after), std::string(text)}));
-        EXPECT_FALSE(surface.ops.empty() || refreshes()) << "the azimuth, not a cycle";
     }
 }
 

@@ -35,9 +35,11 @@ TEST(SettingsLoad, EachStoredItemTakesEffectAndAnUnreadableFileGivesWayToTheDefa
         {.set = {{46, "4.5"}}, .variation = 5},
         {.set = {{46, "180"}}, .variation = -179},
         {.set = {{1, "green"}, {42, "fast"}, {46, "west"}}, .variation = 1, .background = 0},
-        // The defaults replace a damaged file, also what the first pass read from it.
+        // The defaults replace a damaged file, also what the first pass read from it: a
+        // file cut short, a port beyond 1..8 or beyond 16 bits.
         {.set = {{1, "111"}}, .keep = 20, .replaced = true},
         {.set = {{41, "12"}}, .replaced = true},
+        {.set = {{41, "65537"}}, .replaced = true},
         // A settings path that cannot be written: the built-in defaults, and no loop.
         {.keep = -1, .spoil = [](const SettingsHome& h) { fs::create_directories(h.file / "x"); }},
         {.keep = -1,
