@@ -67,27 +67,4 @@ TEST_F(Chooser, APathThatLeadsToNoSerialDeviceKeepsTheChooserOpenWithTheReason) 
     EXPECT_TRUE(devices.links[1] == PL2303.name && serial.opens == 0);
 }
 
-// The devices present, the links made before, whether a settings file exists,
-// and the device COM1 then leads to.
-TEST(FirstStart, OneUsbAdapterAndNoLinksMakeItCom1) {
-    using Row =
-        std::tuple<std::vector<SerialDevice>, std::map<int, std::string>, bool, std::string>;
-    const Row cases[] = {{{BUILT_IN, FTDI}, {}, false, FTDI.name},
-                         {{FTDI, PL2303}, {}, false, ""},
-                         {{FTDI}, {{3, "/dev/ttyUSB5"}}, false, ""},
-                         {{FTDI}, {}, true, ""}};
-    for (const auto& [present, links, hasSettingsFile, com1] : cases) {
-        ProgramRig rig;
-        rig.devices.devices = present;
-        rig.devices.links = links;
-        if (hasSettingsFile) {
-            std::filesystem::create_directories(rig.folder);
-            std::ofstream(rig.file) << settingsFile(DEFAULT_ITEMS);
-        }
-        rig.program.start();
-        EXPECT_EQ(rig.devices.links[1], com1);
-        EXPECT_EQ(rig.program.startNotice().empty(), com1.empty());
-    }
-}
-
 } // namespace
