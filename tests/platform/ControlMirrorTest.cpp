@@ -53,39 +53,37 @@ struct Mirror : ::testing::Test {
     QPushButton& b() { return *qobject_cast<QPushButton*>(mirror->widget("CmdButton_A")); }
 };
 
+// One line tall, the label does not wrap; with no back colour it is transparent.
 TEST_F(Mirror, EachControlBecomesAWidgetInItsContainerAsTheModelHasIt) {
     ASSERT_TRUE(qobject_cast<QFrame*>(mirror->widget("Frame_A")) &&
                 qobject_cast<QLabel*>(mirror->widget("Label_A")) &&
                 qobject_cast<QPushButton*>(mirror->widget("CmdButton_A")));
-    EXPECT_EQ(l().parentWidget(), &f());
-    EXPECT_EQ(f().geometry(), QRect(10, 20, 100, 100));
-    EXPECT_EQ(l().geometry(), QRect(0, 1, 100, 17));
-    EXPECT_FALSE(l().wordWrap()); // one line tall
-    EXPECT_EQ(colour(l(), QPalette::WindowText), 0x9BCEDFu);
-    EXPECT_FALSE(l().autoFillBackground()); // no back colour: transparent
-    EXPECT_EQ(colour(f(), QPalette::Window), 0x557B78u);
-    EXPECT_TRUE(l().font().family() == "Liberation Sans" && l().font().bold());
+    EXPECT_EQ(std::tuple(l().parentWidget(), f().geometry(), l().geometry(), l().wordWrap(),
+                         l().autoFillBackground(), colour(l(), QPalette::WindowText),
+                         colour(f(), QPalette::Window), l().font().family(), l().font().bold()),
+              std::tuple(&f(), QRect(10, 20, 100, 100), QRect(0, 1, 100, 17), false, false,
+                         0x9BCEDFu, 0x557B78u, QStringLiteral("Liberation Sans"), true));
 }
 
+// Two lines tall, the label wraps; the ampersand is no shortcut letter; a
+// hidden frame hides what it holds.
 TEST_F(Mirror, SyncAppliesWhatChangedAndButtonsReportPressReleaseAndClick) {
     label.caption = "RANGE : 120 BRGS ";
     label.visible = false;
-    label.height = 735; // two lines tall: wraps
+    label.height = 735;
     button.left = 3000;
     button.caption = "A & B";
     button.backColour = 0x808080;
     mirror->sync();
-    EXPECT_EQ(l().text(), QStringLiteral("RANGE : 120 BRGS "));
-    EXPECT_FALSE(l().isVisible());
-    EXPECT_TRUE(l().wordWrap());
-    EXPECT_EQ(b().geometry(), QRect(200, 10, 97, 25));
-    EXPECT_EQ(b().text(), QStringLiteral("A && B")); // no shortcut letter
-    EXPECT_EQ(colour(b(), QPalette::Button), 0x808080u);
+    EXPECT_EQ(std::tuple(l().text(), l().isVisible(), l().wordWrap(), b().geometry(), b().text(),
+                         colour(b(), QPalette::Button)),
+              std::tuple(QStringLiteral("RANGE : 120 BRGS "), false, true, QRect(200, 10, 97, 25),
+                         QStringLiteral("A && B"), 0x808080u));
     label.visible = true;
     frame.visible = false;
     mirror->sync();
-    EXPECT_TRUE(!l().isVisible() && l().isVisibleTo(&f())); // its frame hides it
-    b().click();                                            // no mouse goes down
+    EXPECT_TRUE(!l().isVisible() && l().isVisibleTo(&f()));
+    b().click(); // no mouse goes down
     EXPECT_EQ(events + last, "cCmdButton_A");
 }
 
