@@ -211,11 +211,6 @@ TEST_F(WindowCommands, ThreeHideShowPressesRunThroughTheStatesAndBack) {
         }
     }
     EXPECT_TRUE(rig.surface.ops.empty());
-    for (int press = 0; press < 3; ++press)
-        CmdButton_WINDOW_Click(f);
-    EXPECT_EQ(f.WIN_SIZE, 0);
-    EXPECT_EQ(rig.surface.states,
-              (std::vector{WindowState::Normal, WindowState::Maximized, WindowState::Normal}));
 }
 
 } // namespace

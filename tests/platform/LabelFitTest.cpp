@@ -49,12 +49,10 @@ TEST(LabelFit, EveryTextStandsWholeInItsLabel) {
         {&f.Label_CREDIT_CONTACT, CREDIT_CONTACT_TEXT},
         {&f.Label_COPYRIGHT, COPYRIGHT_TEXT},
     };
-    for (const Single peak : {0.0f, 1710.0f, 99980.0f, 1e9f}) {
-        f.MAXVECTOR = peak;
-        RANGE_RINGS(f);
-        shown.emplace_back(&f.Label_RANGE, f.Label_RANGE.caption);
-    }
-    EXPECT_EQ(shown.back().second, "RANGE  327670 BRGS");
+    f.MAXVECTOR = 1e9f; // the largest count, the longest text
+    RANGE_RINGS(f);
+    EXPECT_EQ(f.Label_RANGE.caption, "RANGE  327670 BRGS");
+    shown.emplace_back(&f.Label_RANGE, f.Label_RANGE.caption);
     const QMetaEnum errors = QMetaEnum::fromType<QSerialPort::SerialPortError>();
     for (int port = 1; port <= 8; ++port)
         for (int i = 0; i < errors.keyCount(); ++i)
