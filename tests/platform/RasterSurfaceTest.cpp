@@ -136,10 +136,7 @@ TEST_F(Surface, OperationsWithNonFiniteCoordinatesDrawNothing) {
         [this](Single v) { s.line(300, 300, v, 600); },
         [this](Single v) { s.circle(1500, v, 300); },
         [this](Single v) { s.circle(1500, 1000, v); },
-        [this](Single v) {
-            s.pen.lineWidth = 2;
-            s.circle(v, 1000, 300);
-        },
+        [this](Single v) { s.circle(v, 1000, 300); },
         [this](Single v) {
             s.pen.textX = v;
             s.print("N");
