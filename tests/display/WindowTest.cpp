@@ -137,12 +137,11 @@ TEST_F(Resize, ClearsThenLayersEverythingOnTheCircleThatTheClientAreaGives) {
             if (const auto l = layerOf.find(op.pen.foreColour);
                 op.kind != DrawOp::Clear && l != layerOf.end() && !layers.ends_with(l->second))
                 layers += l->second;
-        EXPECT_EQ(layers, "srcv");
-        EXPECT_EQ((std::pair{rig.surface.ops.front().kind, rig.surface.ops.back().kind}),
-                  (std::pair{DrawOp::Clear, DrawOp::Refresh}));
-        EXPECT_EQ((std::tuple{rig.surface.pen.lineWidth, rig.surface.pen.lineStyle,
-                              rig.surface.pen.fillStyle}),
-                  (std::tuple{1, LineStyle::Solid, FillStyle::Transparent}));
+        const PenState& pen = rig.surface.pen;
+        EXPECT_EQ((std::tuple{layers, rig.surface.ops.front().kind, rig.surface.ops.back().kind,
+                              pen.lineWidth, pen.lineStyle, pen.fillStyle}),
+                  (std::tuple{std::string("srcv"), DrawOp::Clear, DrawOp::Refresh, 1,
+                              LineStyle::Solid, FillStyle::Transparent}));
     }
 }
 

@@ -30,7 +30,6 @@ struct Mirror : ::testing::Test {
     Control button = placeControl("CmdButton_A", ControlKind::Button, "", "R:REDUCE        10%  ",
                                   1800, 150, 1455, 375);
     std::string events; // p pressed, r released, c clicked
-    std::string last;   // the control named last
     std::unique_ptr<ControlMirror> mirror;
 
     void SetUp() override {
@@ -38,10 +37,7 @@ struct Mirror : ::testing::Test {
         label.textColour = 0x9BCEDF;
         label.font = Font{"Arial", 8.25f, true, false};
         auto record = [this](char what) {
-            return [this, what](const std::string& name) {
-                events += what;
-                last = name;
-            };
+            return [this, what](const std::string&) { events += what; };
         };
         mirror = std::make_unique<ControlMirror>(
             window, std::vector{&frame, &label, &button}, 15.0,
@@ -66,7 +62,7 @@ TEST_F(Mirror, EachControlBecomesAWidgetInItsContainerAsTheModelHasIt) {
 }
 
 // Two lines tall, the label wraps; the ampersand is no shortcut letter.
-TEST_F(Mirror, SyncAppliesWhatChangedAndButtonsReportPressReleaseAndClick) {
+TEST_F(Mirror, SyncAppliesWhatChanged) {
     label.caption = "RANGE : 120 BRGS ";
     label.visible = false;
     label.height = 735;
@@ -78,8 +74,6 @@ TEST_F(Mirror, SyncAppliesWhatChangedAndButtonsReportPressReleaseAndClick) {
                          colour(b(), QPalette::Button)),
               std::tuple(QStringLiteral("RANGE : 120 BRGS "), false, true, QRect(200, 10, 97, 25),
                          QStringLiteral("A && B"), 0x808080u));
-    b().click(); // no mouse goes down
-    EXPECT_EQ(events + last, "cCmdButton_A");
 }
 
 // A mouse event or Hide, its button, the buttons held after it, whether the
@@ -95,7 +89,8 @@ constexpr auto NONE = Qt::NoButton;
 
 // A button is held from the first mouse button down on it until the last one
 // comes up, whichever button, wherever the pointer has gone. A press and a
-// release on the button, with its click, are worked end to end.
+// release on the button, with its click, are worked end to end, as are
+// clicks on the options dialog's buttons.
 TEST_F(Mirror, AButtonIsHeldFromAnyMouseButtonDownUntilTheLastComesUpWhereverThePointerIs) {
     const std::vector<std::vector<Step>> presses = {
         {{PRESS, R, R, true, "p"},

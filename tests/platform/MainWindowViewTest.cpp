@@ -8,7 +8,6 @@
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QScreen>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -38,7 +37,6 @@ struct View : ::testing::Test {
         program.start();
         view = std::make_unique<MainWindowView>(program, surface, 15.0);
         view->addFollower([this] { ++followed; });
-        view->resize(900, 600);
         view->show();
         QApplication::processEvents();
     }
@@ -76,18 +74,6 @@ TEST_F(View, KeysAreTakenOnceAtWindowLevelAndFollowed) {
     press(widget("CmdButton_QUIT"), Qt::Key_Space, 65); // never reaches the button
     EXPECT_EQ(std::tuple(program.main().SHOW_HIDE, program.closeRequested(), followed - before),
               std::tuple(2, false, 6));
-}
-
-// Without a window manager the view sets its geometry itself; the new size
-// reaches the back buffer and the layout.
-TEST_F(View, TheWindowStateGoesThroughTheSurfaceAndResizesTheWindow) {
-    surface.setWindowState(WindowState::Normal);
-    QApplication::processEvents();
-    EXPECT_EQ(surface.image().size(), QSize(652, 453)); // 9780 x 6795 twips
-    EXPECT_FLOAT_EQ(program.main().CENTERX, 652 * 15 / 2.0f);
-    surface.setWindowState(WindowState::Maximized);
-    QApplication::processEvents();
-    EXPECT_EQ(view->frameGeometry(), view->screen()->availableGeometry());
 }
 
 } // namespace

