@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <fstream>
@@ -64,10 +65,9 @@ TEST(WholeFailureText, EachCauseSaysWhatToDo) {
         EXPECT_EQ(wholeFailureText(cause, row), text);
 }
 
-// The holder is named from a live process's lock file; a dead process's lock
-// names nobody. The processes that have the device open are asked when two
-// ports meet on one device.
-TEST(DeviceHolder, IsNamedFromALockFileOfALiveProcess) {
+// The holder is named from a live process's lock file, else from the
+// processes that have the device open; a dead process's lock names nobody.
+TEST(DeviceHolder, IsNamedFromALockFileOrAnOpenDescriptor) {
     QTemporaryDir locks;
     const std::string folder = locks.path().toStdString();
     const std::string self = "process " + std::to_string(::getpid()) + " (platform_tests)";
@@ -75,6 +75,13 @@ TEST(DeviceHolder, IsNamedFromALockFileOfALiveProcess) {
     EXPECT_EQ(deviceHolder("/dev/ttyUSB7", {folder}), self);
     std::ofstream(folder + "/LCK..pts_99") << 999999999 << "\n";
     EXPECT_EQ(deviceHolder("/dev/pts/99", {folder}), "");
+
+    const std::string held = folder + "/held";
+    std::ofstream(held) << "";
+    const int fd = ::open(held.c_str(), O_RDONLY);
+    EXPECT_EQ(deviceHolder(held, {folder}), self);
+    ::close(fd);
+    EXPECT_EQ(deviceHolder(held, {folder}), "");
 }
 
 } // namespace
