@@ -38,7 +38,6 @@ struct View : ::testing::Test {
         view = std::make_unique<MainWindowView>(program, surface, 15.0);
         view->addFollower([this] { ++followed; });
         view->show();
-        QApplication::processEvents();
     }
     QWidget& widget(const char* name) { return *view->mirror().widget(name); }
     void press(QWidget& to, int key, quint32 scan) {

@@ -147,8 +147,7 @@ TEST_F(Surface, OperationsWithNonFiniteCoordinatesDrawNothing) {
         for (const Single bad : {std::numeric_limits<Single>::quiet_NaN(), INF, -INF}) {
             in(INK);
             draw(bad);
-            EXPECT_EQ(count(INK), 0);
-            EXPECT_FALSE(refreshed().has_value());
+            EXPECT_EQ(std::pair(count(INK), refreshed().has_value()), std::pair(0, false));
         }
 }
 
