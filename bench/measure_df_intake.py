@@ -26,17 +26,9 @@ ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 sys.path.insert(0, os.path.join(ROOT, "tests", "e2e"))
 sys.dont_write_bytecode = True
 
-import commands_screen as cs  # noqa: E402
 import vectrin_e2e as e2e  # noqa: E402
 
-DEFAULT_COLOURS = [5602168, 7314328, 10211039, 37120, 13092807, 4227327, 16777215, 7340031]
 BEARINGS = range(0, 360, 5)
-
-
-def cpu_seconds(pid):
-    with open("/proc/%d/stat" % pid) as f:
-        fields = f.read().rsplit(")", 1)[1].split()
-    return (int(fields[11]) + int(fields[12])) / os.sysconf("SC_CLK_TCK")
 
 
 def feed(pty, rate):
@@ -79,19 +71,21 @@ def calibrate(s, pty):
 
 def holds(s):
     """What is held during each run: (name, press, release)."""
-    box = cs.cur_cw_button(s)
-    middle = ((box[0] + box[2]) // 2, (box[1] + box[3]) // 2)
+    box = e2e.cur_cw_button(s)
+    middle = (str((box[0] + box[2]) // 2), str((box[1] + box[3]) // 2))
     return [("nothing held:", lambda: None, lambda: None),
-            ("button held:", lambda: s.mouse_down(*middle), s.mouse_up),
-            ("keypad 8 held:", lambda: s.key_down("KP_8"), lambda: s.key_up("KP_8"))]
+            ("button held:", lambda: s.x("xdotool", "mousemove", *middle, "mousedown", "1"),
+             lambda: s.x("xdotool", "mouseup", "1")),
+            ("keypad 8 held:", lambda: s.x("xdotool", "keydown", "KP_8"),
+             lambda: s.x("xdotool", "keyup", "KP_8"))]
 
 
 def run(s, pty, rate, press, release, shown):
     clear(s)  # the label shows the new count from the first bearing taken in
     press()
-    cpu0 = cpu_seconds(s.process.pid)
+    cpu0 = e2e.cpu_seconds(s.process.pid)
     seconds = feed(pty, rate)
-    cpu = (cpu_seconds(s.process.pid) - cpu0) / seconds * 100
+    cpu = (e2e.cpu_seconds(s.process.pid) - cpu0) / seconds * 100
     release()
     time.sleep(0.3)  # the last message's cycle and the release
     label = count_label(s)
@@ -106,10 +100,10 @@ def main():
     args = parser.parse_args()
     with e2e.Session(args.binary) as s:
         pty = s.open_pty(com=1)
-        s.write_settings(DEFAULT_COLOURS * 5 + [1, 4800, "A:ACQUIRE    ( ON )",
-                                                "T:TEST             ( OFF )", "MANUAL", -1])
-        cs.start_shown(s)
-        cs.wait_open(s, pty.slave_path)
+        s.write_settings(e2e.items(test=e2e.TEST_OFF))
+        s.start()
+        e2e.wait_shown(s)
+        e2e.wait_open(s, pty.slave_path)
         shown = calibrate(s, pty)
         for name, press, release in holds(s):
             r = run(s, pty, args.rate, press, release, shown)

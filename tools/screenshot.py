@@ -22,10 +22,10 @@ ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 sys.path.insert(0, os.path.join(ROOT, "tests", "e2e"))
 sys.dont_write_bytecode = True
 
-import commands_screen as cs  # noqa: E402
 import vectrin_e2e as e2e  # noqa: E402
 
-WIDTH, HEIGHT = 1280, 800  # labels stay legible at the width of a page
+# Labels stay legible at the width of a page.
+e2e.SCREEN_WIDTH, e2e.SCREEN_HEIGHT = 1280, 800
 
 
 def save(s, window, path):
@@ -44,26 +44,29 @@ def show_dialog(s):
 
 
 def main_window(binary, out, seconds):
-    with e2e.Session(binary, WIDTH, HEIGHT) as s:
-        cs.start_shown(s)
+    with e2e.Session(binary) as s:
+        s.start()
+        e2e.wait_shown(s)
         time.sleep(seconds)  # test mode runs: the picture builds up
         save(s, s.window, os.path.join(out, "main-window.png"))
 
 
 def options_dialog(binary, out):
-    with e2e.Session(binary, WIDTH, HEIGHT) as s:
-        cs.start_shown(s)
+    with e2e.Session(binary) as s:
+        s.start()
+        e2e.wait_shown(s)
         s.key("o")
         save(s, show_dialog(s), os.path.join(out, "options.png"))
 
 
 def no_device(binary, out):
-    with e2e.Session(binary, WIDTH, HEIGHT) as s:
+    with e2e.Session(binary) as s:
         s.link_com(1, "/dev/ttyUSB-unplugged")
-        cs.start_shown(s)
-        before = cs.comm_label_pixels(s)
+        s.start()
+        e2e.wait_shown(s)
+        before = e2e.comm_label_pixels(s)
         s.key("t")
-        e2e.wait_until(lambda: cs.comm_label_pixels(s) != before, 10, "the port's failure")
+        e2e.wait_until(lambda: e2e.comm_label_pixels(s) != before, 10, "the port's failure")
         s.key("o")
         show_dialog(s)
         save(s, "root", os.path.join(out, "no-device.png"))

@@ -61,7 +61,6 @@ def test_a_late_adapter_ports_that_cannot_be_opened_and_the_chooser(binary):
         e2e.wait_shown(s)
         fails("a missing device", "/COM1: No such file or directory. ")
         e2e.check_not_spinning(s)
-        e2e.check(e2e.read_bytes(s.settings_path) == asked, "the file changed at the start")
         os.symlink(adapter.slave_path, late)
         e2e.wait_open(s, adapter.slave_path)
         opened = new_label("COM1 @ 9600 BAUD")

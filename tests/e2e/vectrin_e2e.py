@@ -4,7 +4,6 @@ openbox, with a temporary home, driven by xdotool and read back by screen
 pixels (every position here is one) and files. Python standard library only.
 A test script calls main() with its tests, each taking the binary's path."""
 
-import ctypes
 import math
 import os
 import re
@@ -218,12 +217,6 @@ class Session:
         """Presses and releases keys by X keysym names ("h", "shift+2", "KP_6")."""
         self.x("xdotool", "key", "--delay", "30", *keys)
 
-    def move_to(self, x_px, y_px):
-        """Moves the pointer to a screen pixel."""
-        self.x("xdotool", "mousemove", str(x_px), str(y_px))
-        wait_until(lambda: self.x("xdotool", "getmouselocation", "--shell").startswith(
-            "X=%d\nY=%d\n" % (x_px, y_px)), 30, "the pointer at %d,%d" % (x_px, y_px))
-
     def grab(self):
         """The whole screen as an Image."""
         return Image(subprocess.run(
@@ -341,30 +334,9 @@ def wait_cursor(s, angle):
     wait_until(lambda: cursor_angle(s) == angle, 30, "the cursor at screen angle %d" % angle)
 
 
-def settle_cursor(s):
-    """The cursor's angle once two grabs in a row agree."""
-    seen = [None]
-
-    def steady():
-        seen.append(cursor_angle(s))
-        return seen[-1] is not None and seen[-1] == seen[-2] and (seen[-1],)
-
-    return wait_until(steady, 30, "the cursor to stand still")[0]
-
-
 def cur_cw_button(s):
     """Screen box of CmdButton_CUR_CW, in Frame_BOTTOM_RIGHT at the bottom right."""
     return control_box(s, lambda w, h: (w - 2760, h - 1665), 0, 720, 1215, 375)
-
-
-def num_lock_on(s):
-    """Whether the X server's Num Lock light (the second keyboard LED) is lit."""
-    x11, state = ctypes.CDLL("libX11.so.6"), ctypes.c_uint()
-    x11.XOpenDisplay.restype = ctypes.c_void_p
-    dpy = ctypes.c_void_p(x11.XOpenDisplay(s.display.encode()))
-    x11.XkbGetIndicatorState(dpy, 0x100, ctypes.byref(state))  # the core keyboard
-    x11.XCloseDisplay(dpy)
-    return bool(state.value & 2)
 
 
 def holds_open(s, path):
@@ -377,15 +349,16 @@ def wait_open(s, path):
     wait_until(lambda: holds_open(s, path), 30, "the program to open %s" % path)
 
 
+def cpu_seconds(pid):
+    fields = read_bytes("/proc/%d/stat" % pid).rsplit(b")", 1)[1].split()
+    return (int(fields[11]) + int(fields[12])) / os.sysconf("SC_CLK_TCK")
+
+
 def check_not_spinning(s, seconds=2.0):
     """Over a stretch of wall time the program uses well under one core."""
-    def cpu():
-        fields = read_bytes("/proc/%d/stat" % s.process.pid).rsplit(b")", 1)[1].split()
-        return (int(fields[11]) + int(fields[12])) / os.sysconf("SC_CLK_TCK")
-
-    before, started = cpu(), time.monotonic()
+    before, started = cpu_seconds(s.process.pid), time.monotonic()
     wait_until(lambda: time.monotonic() - started >= seconds, seconds + 1, "the stretch")
-    check(cpu() - before < 0.6 * seconds, "the program used more than 0.6 of a core")
+    check(cpu_seconds(s.process.pid) - before < 0.6 * seconds, "it used over 0.6 of a core")
 
 
 def dialog(s):
@@ -395,15 +368,14 @@ def dialog(s):
     return int(wait_until(lambda: s.windows_titled("Vectrin Options"), 30, "the dialog")[0])
 
 
-def click_in_dialog(s, window, control, times=1):
+def click_in_dialog(s, window, control):
     """Clicks a control of the options dialog, given in twips as (left, top,
     width, height) and its frame's (left, top)."""
     (left, top, width, height), (frame_left, frame_top) = control
     x = twips_to_pixels(frame_left + left + width / 2)
     y = twips_to_pixels(frame_top + top + height / 2)
     # No --sync: the pointer may already be there, and xdotool would wait for a move.
-    s.x("xdotool", "mousemove", "--window", str(window), str(x), str(y), "click", "--repeat",
-        str(times), "--delay", "120", "1")
+    s.x("xdotool", "mousemove", "--window", str(window), str(x), str(y), "click", "1")
 
 
 def main(tests):

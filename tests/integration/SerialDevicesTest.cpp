@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -33,12 +34,8 @@ TEST(DevicePaths, EachPathLeadsToASerialDeviceOrSaysWhyNot) {
     write(r / "plain", "text");
     t.link(r / "dangling", r / "gone");
     t.link(r / "via dangling", r / "dangling");
-    const struct {
-        fs::path path;
-        std::string device;
-        std::string problem;
-        bool missing;
-    } rows[] = {
+    // The path, the device it leads to, the problem and whether it is missing.
+    const std::tuple<fs::path, std::string, std::string, bool> rows[] = {
         {pty.slave, pty.slave, "", false},
         {r / "DF adapter ü", pty.slave, "", false},
         {r, r, "a folder, not a serial device", false},
@@ -48,11 +45,11 @@ TEST(DevicePaths, EachPathLeadsToASerialDeviceOrSaysWhyNot) {
         {r / "via dangling", "", "leads to " + (r / "gone").string() + ", which is not there",
          true},
     };
-    for (const auto& row : rows) {
-        const DeviceTarget target = inspectDevicePath(row.path, t.places.devChar);
-        EXPECT_EQ(target.device, row.device) << row.path;
-        EXPECT_EQ(target.problem, row.problem) << row.path;
-        EXPECT_EQ(target.missing, row.missing) << row.path;
+    for (const auto& [path, device, problem, missing] : rows) {
+        const DeviceTarget target = inspectDevicePath(path, t.places.devChar);
+        EXPECT_EQ(std::tie(target.device, target.problem, target.missing),
+                  std::tie(device, problem, missing))
+            << path;
     }
 }
 
@@ -78,13 +75,12 @@ TEST(SysfsSerialDevices, ListsTheTerminalsWithADeviceAndNamesUsbAdaptersStably) 
     const std::string stable = t.places.byId + "/usb-FTDI_FT232R_USB_UART_A10K1-if00-port0";
     t.link(stable, "../../ttyUSB0");
 
-    const SysfsSerialDevices& devices = t.devices;
     const std::vector<SerialDevice> expected{
         {stable, t.places.dev + "/ttyUSB0", "FT232R USB UART", "A10K1", "0403:6001"},
         {t.places.dev + "/ttyS1", t.places.dev + "/ttyS1", "", "", ""}};
-    EXPECT_EQ(devices.present(), expected);
-    EXPECT_EQ(devices.stableName(usb.slave), stable);
-    EXPECT_EQ(devices.stableName(builtIn.slave), "");
+    EXPECT_EQ(t.devices.present(), expected);
+    EXPECT_EQ(t.devices.stableName(usb.slave), stable);
+    EXPECT_EQ(t.devices.stableName(builtIn.slave), "");
 }
 
 TEST(SysfsSerialDevices, ComLinksAreMadeWholeAndPortsWithoutOneAreTheBuiltInPorts) {

@@ -71,8 +71,6 @@ struct SerialRig {
         port.setReceiveHandler([this] { received += port.readAll(); });
     }
     ~SerialRig() { port.close(); }
-    SerialRig(const SerialRig&) = delete;
-    SerialRig& operator=(const SerialRig&) = delete;
 
     // Makes `at` a link to `to`, in place of whatever was there.
     void link(const std::filesystem::path& at, const std::filesystem::path& to) {

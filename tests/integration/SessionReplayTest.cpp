@@ -44,16 +44,9 @@ struct ProgramOn {
     FakeColourPicker picker;
     FakeSerialDevices devices;
     Program program;
-    ProgramOn(PortSet& ports, const std::string& settingsFolder)
-        : program(ProgramPorts{surface,
-                               ports.serial(),
-                               ports.clock(),
-                               ports.timer1(),
-                               ports.timerMouseDown(),
-                               picker,
-                               settingsFolder,
-                               {},
-                               devices}) {
+    ProgramOn(PortSet& p, const std::string& folder)
+        : program({surface, p.serial(), p.clock(), p.timer1(), p.timerMouseDown(), picker, folder,
+                   SystemColours(), devices}) {
         program.start();
         program.resize();
     }

@@ -2,7 +2,6 @@
 // The replay's time: the cycle sees a recorded session as it saw it live,
 // the 50 ms lock-out included, and the end of the session is told once.
 
-#include "core/Executive.h"
 #include "core/form_VECTRIN.h"
 #include "session/ReplayPort.h"
 #include "session/ReplayTime.h"
@@ -26,7 +25,6 @@ struct ReplayRig {
     explicit ReplayRig(const std::string& file)
         : port(timeline, readSession(file),
                [this](const std::string& how) { ends.push_back(how); }) {
-        f.MSComm1.setReceiveHandler([this] { MSComm1_OnComm(f); });
         port.open();
     }
     void runUntil(std::int64_t ms) {

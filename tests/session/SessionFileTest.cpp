@@ -14,6 +14,7 @@
 #include <fstream>
 #include <iterator>
 #include <sstream>
+#include <tuple>
 
 namespace {
 
@@ -37,11 +38,7 @@ TEST(SessionFormat, EveryByteValueReadsBackAsItWasRecorded) {
 }
 
 TEST(SessionFormat, ADamagedFileKeepsTheRecordsBeforeTheDamage) {
-    const struct {
-        std::string text;
-        std::size_t records;
-        std::string damage;
-    } cases[] = {
+    const std::tuple<std::string, std::size_t, std::string> cases[] = {
         {HEAD + "0 %010\n5 %020\nend 9\n", 2, ""},
         {HEAD + "0 %010\n5 %02", 1, "line 4: cut short"},
         {HEAD + "0 %010\n5 %020\n", 2, "the end of the file: no end line"},
@@ -54,19 +51,16 @@ TEST(SessionFormat, ADamagedFileKeepsTheRecordsBeforeTheDamage) {
         {"$GPRMC,1\n%010\n", 0, "line 1: not a session file"},
         {"", 0, "line 1: not a session file"},
     };
-    for (const auto& c : cases) {
-        const Session s = readSession(c.text);
-        EXPECT_EQ(s.records.size(), c.records) << c.text;
-        EXPECT_EQ(s.damage, c.damage) << c.text;
+    for (const auto& [text, records, damage] : cases) {
+        const Session s = readSession(text);
+        EXPECT_EQ(s.records.size(), records) << text;
+        EXPECT_EQ(s.damage, damage) << text;
     }
 }
 
 // A folder of its own for each test, removed afterwards.
 struct Folder {
-    fs::path path =
-        fs::temp_directory_path() /
-        ("vectrin-sessions-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-         ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::path path = fs::temp_directory_path() / ("vectrin-sessions-" + std::to_string(::getpid()));
     Folder() { fs::remove_all(path); }
     ~Folder() { fs::remove_all(path); }
     std::string read(const std::string& name) const {
@@ -113,7 +107,9 @@ TEST(SessionRecorder, OneFilePerOpeningThatReadsAnythingWithTheTimesSinceTheOpen
     EXPECT_EQ(notes.str(), "");
 }
 
-TEST(SessionWriter, TheOldestFilesGoFirstWhenTheSessionsOutgrowTheirLimit) {
+// The oldest files go first when the sessions outgrow their limit; a file
+// alone beyond it, or a full disk, stops the recording with one note.
+TEST(SessionWriter, StopsOnlyWhenOneFileOutgrowsTheLimitOrTheDiskIsFull) {
     Folder folder;
     std::ostringstream notes;
     SessionWriter writer(folder.path, 100, notes);
@@ -129,23 +125,20 @@ TEST(SessionWriter, TheOldestFilesGoFirstWhenTheSessionsOutgrowTheirLimit) {
     writer.write(std::string(20, 'y'));
     writer.flush();
     EXPECT_FALSE(fs::exists(folder.path / "2026-01-02_10-00-00.vsession"));
-    writer.write(std::string(60, 'y')); // alone beyond the limit: recording stops
+    writer.write(std::string(60, 'y')); // alone beyond the limit
     writer.write("z");
     writer.flush();
     EXPECT_TRUE(fs::exists(folder.path / "2026-01-03_10-00-00.vsession"));
     EXPECT_EQ(folder.read("2026-01-04_10-00-00.vsession"), std::string(50, 'y'));
     EXPECT_NE(notes.str().find("size limit"), std::string::npos) << notes.str();
-}
 
-TEST(SessionWriter, AFullDiskStopsRecordingWithOneNote) {
-    Folder folder;
-    std::ostringstream notes;
-    SessionWriter writer(folder.path, 1 << 20, notes,
-                         [](const fs::path&) { return std::fopen("/dev/full", "w"); });
-    writer.startFile("full.vsession", "VECTRIN SESSION 1\n");
-    writer.write("0 %010\n");
-    writer.finishFile("end 0\n");
-    writer.flush();
+    notes.str("");
+    SessionWriter full(folder.path, 1 << 20, notes,
+                       [](const fs::path&) { return std::fopen("/dev/full", "w"); });
+    full.startFile("full.vsession", "VECTRIN SESSION 1\n");
+    full.write("0 %010\n");
+    full.finishFile("end 0\n");
+    full.flush();
     EXPECT_EQ(notes.str(),
               "vectrin: session recording stopped: " + (folder.path / "full.vsession").string() +
                   ": No space left on device\n");
