@@ -27,6 +27,7 @@ TEST(AccessibleText, NamesFollowTheCaptionsInWords) {
         {false, "Label_LAST_BRG", "LAST BRG : 007", "Last bearing 7 degrees"},
         {false, "Label_RANGE", "RANGE  120 BRGS", "Range 120 bearings"},
         {false, "Label_CREDIT_NAME", "  A. Maker ", "A. Maker"},
+        {true, "CmdButton_TIME", "@  5 SEC", "Decay interval 5 seconds"},
         {true, "Label_HEADING_CORRECTION", "179 EAST", "Magnetic variation 179 degrees east"},
         {true, "cmdbutton_LEGEND_TEXT_COLOR", "LEGEND TEXT", "Colour of the legend text"},
     };

@@ -85,9 +85,8 @@ constexpr auto R = Qt::RightButton;
 constexpr auto NONE = Qt::NoButton;
 
 // A button is held from the first mouse button down on it until the last one
-// comes up, whichever button, wherever the pointer has gone. A press and a
-// release on the button, with its click, are worked end to end, as are
-// clicks on the options dialog's buttons.
+// comes up, whichever button, wherever the pointer has gone. A press, a
+// release and a click on a button are worked end to end.
 TEST_F(Mirror, AButtonIsHeldFromAnyMouseButtonDownUntilTheLastComesUpWhereverThePointerIs) {
     const std::vector<std::vector<Step>> presses = {
         {{PRESS, R, R, true, "p"},
