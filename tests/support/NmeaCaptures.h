@@ -74,15 +74,29 @@ inline Capture loadCapture(const std::string& name) {
     return capture;
 }
 
-// Replays a capture into a window that takes its heading from GPS while
-// acquiring from the line: one chunk per 50 ms tick, in sizes as a port at
-// 4800 baud hands text over. Each new heading is the course of a moving fix
+// The fake serial line of a test rig, as a replay drives it.
+struct RigLine {
+    TestRig rig;
+    form_VECTRIN& f = rig.f;
+    bool send(const std::string& text) {
+        rig.serial.deliver(text);
+        return true;
+    }
+    void tick() {
+        rig.clock.seconds += 0.05;
+        rig.timer1.fire();
+        rig.surface.ops.clear();
+    }
+};
+
+// Replays a capture over a line into a window that takes its heading from GPS
+// while acquiring from the line: one chunk per 50 ms tick, in sizes as a port
+// at 4800 baud hands text over. Each new heading is the course of a moving fix
 // that had just come complete (a byte slip that turns the date into a speed of
 // 121007 knots makes no fix), every course the capture reports in motion is
 // shown, the last one stays. Then what some captures show in particular.
-inline void replayCapture(const Capture& capture) {
-    TestRig rig;
-    form_VECTRIN& f = rig.f;
+template <typename Line> void replayCapture(const Capture& capture, Line& line) {
+    form_VECTRIN& f = line.f;
     f.settings.headingSource = "GPS";
     f.GPS_TIMER = true;
     f.SIMULATE_TIMER = false;
@@ -96,11 +110,9 @@ inline void replayCapture(const Capture& capture) {
     bool failShown = false;
     for (std::size_t k = 0; delivered < capture.stream.size(); ++k) {
         const std::string chunk = capture.stream.substr(delivered, CHUNKS[k % std::size(CHUNKS)]);
-        rig.serial.deliver(chunk);
+        ASSERT_TRUE(line.send(chunk)) << "not taken in after " << delivered << " characters";
         delivered += chunk.size();
-        rig.clock.seconds += 0.05;
-        rig.timer1.fire();
-        rig.surface.ops.clear();
+        line.tick();
         // A sentence can be taken once 82 characters stand from its "$", and
         // only while the GPS buffer still holds it (its last 1000 characters).
         while (complete < fixes.size() && fixes[complete].offset + 82 <= delivered)
@@ -135,4 +147,9 @@ inline void replayCapture(const Capture& capture) {
         EXPECT_EQ(failShows, (std::vector<int>{0, 265}));
         EXPECT_FALSE(f.Frame_GPS_FAIL.visible);
     }
+}
+
+inline void replayCapture(const Capture& capture) {
+    RigLine line;
+    replayCapture(capture, line);
 }
