@@ -2,6 +2,10 @@
 #include "settings/DeviceChooser.h"
 #include "ProgramRig.h"
 
+#include <fstream>
+#include <map>
+#include <tuple>
+
 namespace {
 
 const SerialDevice FTDI{"/dev/serial/by-id/usb-FTDI-port0", "/dev/ttyUSB0", "FT232R USB UART",
@@ -65,6 +69,40 @@ TEST_F(Chooser, APathThatLeadsToNoSerialDeviceKeepsTheChooserOpenWithTheReason) 
     useChosenDevice(o);
     EXPECT_EQ(c.message, devices.linkFailure + ".");
     EXPECT_TRUE(devices.links[1] == PL2303.name && serial.opens == 0);
+}
+
+TEST_F(Chooser, ADeviceThatVanishesWhileTheChooserIsOpenIsSaidToHaveGoneAndFoundWhenBack) {
+    devices.devices = {FTDI, BUILT_IN};
+    refreshDeviceList(o);
+    EXPECT_EQ(std::pair(c.selected, c.message),
+              std::pair(-1, "\"" + PL2303.name +
+                                "\" has gone: plug it in again or choose another device."));
+    devices.devices = {FTDI, PL2303, BUILT_IN};
+    refreshDeviceList(o);
+    EXPECT_EQ(std::pair(c.selected, c.message), std::pair(1, std::string()));
+}
+
+// The devices present, the links made before, whether a settings file exists,
+// and the device COM1 then leads to.
+TEST(FirstStart, OneUsbAdapterAndNoLinksMakeItCom1) {
+    using Row =
+        std::tuple<std::vector<SerialDevice>, std::map<int, std::string>, bool, std::string>;
+    const Row cases[] = {{{BUILT_IN, FTDI}, {}, false, FTDI.name},
+                         {{FTDI, PL2303}, {}, false, ""},
+                         {{FTDI}, {{3, "/dev/ttyUSB5"}}, false, ""},
+                         {{FTDI}, {}, true, ""}};
+    for (const auto& [present, links, hasSettingsFile, com1] : cases) {
+        ProgramRig rig;
+        rig.devices.devices = present;
+        rig.devices.links = links;
+        if (hasSettingsFile) {
+            std::filesystem::create_directories(rig.folder);
+            std::ofstream(rig.file) << settingsFile(DEFAULT_ITEMS);
+        }
+        rig.program.start();
+        EXPECT_EQ(rig.devices.links[1], com1);
+        EXPECT_EQ(rig.program.startNotice().empty(), com1.empty());
+    }
 }
 
 } // namespace
