@@ -29,17 +29,4 @@ TEST(KeyMap, EveryKeyPressesItsButtonAndOnlyKey2DependsOnTheModifiers) {
     EXPECT_EQ(rig.f.CTRL_KEY, SHIFT_MASK);
 }
 
-TEST(KeyMap, TheFifthKey2WithAModifierRevealsTheCreditsAndPlain2DoesNotCount) {
-    TestRig rig;
-    const auto creditsShown = [&f = rig.f] {
-        return f.Label_COPYRIGHT.visible + f.Label_CREDIT_CONTACT.visible +
-               (f.Label_CREDIT_NAME.caption != CREDIT_NAME_TEXT);
-    };
-    for (int mask : {0, 0, 0, 0, 0, SHIFT_MASK, CTRL_MASK, ALT_MASK, SHIFT_MASK})
-        pressKey(rig, topRow(2), mask);
-    EXPECT_EQ(creditsShown(), 0);
-    pressKey(rig, topRow(2), SHIFT_MASK);
-    EXPECT_EQ(creditsShown(), 3);
-}
-
 } // namespace

@@ -39,43 +39,38 @@ TEST_F(Memories, Mem3SaveThenRecallRestoresThePictureExactlyAndStopsAllInput) {
     EXPECT_EQ((std::array{f.BRG_HIST[123], f.BRG_HIST[40], f.MAXVECTOR}),
               (std::array{7.25f, 0.f, 7.25f}));
     EXPECT_EQ((std::pair{f.RINGCOUNT, f.INCOUNT}), (std::pair<Integer, std::int32_t>{3, 0}));
-    EXPECT_EQ((std::array{f.Label_SOURCE.caption, f.Label_TOTAL_BRG.caption,
-                          f.Label_TOTAL_TIME.caption, f.Label_LAST_BRG.caption}),
-              (std::array<std::string, 4>{"SOURCE : MEM3", "TOTAL BRG : 0000", "TOTAL TIME : 0000",
-                                          "LAST BRG : 000"}));
-    EXPECT_TRUE(cycleRan(rig));
-    EXPECT_EQ(buttonsShown(), std::pair(5, 0));
+    EXPECT_EQ(
+        (std::array{f.Label_SOURCE.caption, f.Label_TOTAL_BRG.caption, f.Label_TOTAL_TIME.caption,
+                    f.Label_LAST_BRG.caption, f.CmdButton_ACQUIRE.caption, f.CmdButton_TEST.caption,
+                    f.CmdButton_DECAY.caption}),
+        (std::array<std::string, 7>{"SOURCE : MEM3", "TOTAL BRG : 0000", "TOTAL TIME : 0000",
+                                    "LAST BRG : 000", ACQUIRE_OFF, TEST_OFF, DECAY_OFF}));
+    EXPECT_TRUE(cycleRan(rig) && buttonsShown() == std::pair(5, 0) && f.Frame_TOP_LEFT.visible);
     EXPECT_FALSE(rig.serial.isOpen() || f.COM_TIMEOUT_TIMER || f.Label_COM_TIMEOUT.visible);
     EXPECT_FALSE(f.DF_TIMER || f.SIMULATE_TIMER || f.DECAY_TIMER);
-    EXPECT_TRUE(f.Frame_TOP_LEFT.visible);
-    EXPECT_EQ((std::array{f.CmdButton_ACQUIRE.caption, f.CmdButton_TEST.caption,
-                          f.CmdButton_DECAY.caption}),
-              (std::array<std::string, 3>{ACQUIRE_OFF, TEST_OFF, DECAY_OFF}));
 
     pressKey(rig, topRow(5));
     pressKey(rig, topRow(7));
-    EXPECT_EQ(f.BRG_HIST[123] + f.MAXVECTOR, 0);
-    EXPECT_EQ(f.Label_SOURCE.caption, "SOURCE : MEM5");
-    EXPECT_EQ(f.RINGCOUNT, 1) << "a memory never saved still has one ring to divide by";
-    EXPECT_EQ(f.Label_RANGE.caption, "RANGE  10 BRGS");
+    // A memory never saved still has one ring to divide by.
+    EXPECT_EQ((std::tuple{f.BRG_HIST[123] + f.MAXVECTOR, f.Label_SOURCE.caption, f.RINGCOUNT,
+                          f.Label_RANGE.caption}),
+              (std::tuple<Single, std::string, Integer, std::string>{0, "SOURCE : MEM5", 1,
+                                                                     "RANGE  10 BRGS"}));
 }
 
 TEST_F(Memories, WithTheButtonsHiddenKeysWorkOnTheSlotSelectedLastAndKeepThemHidden) {
     pressKey(rig, letterKey('H'));
-    f.BRG_HIST[77] = 4;
-    pressKey(rig, topRow(6));
-    f.BRG_HIST[77] = 1;
-    f.Frame_TOP_LEFT.visible = true;
-    pressKey(rig, topRow(7));
-    EXPECT_EQ((std::tuple{f.BRG_HIST[77], f.Label_SOURCE.caption, f.Frame_TOP_LEFT.visible}),
-              (std::tuple<Single, std::string, bool>{4, "SOURCE : TEST", false}));
     pressKey(rig, topRow(4));
     EXPECT_EQ(buttonsShown(), std::pair(0, 3));
     pressKey(rig, topRow(8));
     EXPECT_EQ(buttonsShown(), std::pair(0, 0));
     f.BRG_HIST[77] = 9;
     pressKey(rig, topRow(6));
-    EXPECT_EQ(f.BRG_MEM[4][77], 9);
+    f.BRG_HIST[77] = 1;
+    f.Frame_TOP_LEFT.visible = true;
+    pressKey(rig, topRow(7));
+    EXPECT_EQ((std::tuple{f.BRG_MEM[4][77], f.BRG_HIST[77], f.Frame_TOP_LEFT.visible}),
+              (std::tuple<Single, Single, bool>{9, 9, false}));
     for (int n = 1; n <= 5; ++n) { // each memory key selects its own slot
         f.BRG_HIST[77] = static_cast<Single>(n);
         pressKey(rig, topRow(n));

@@ -27,8 +27,8 @@ TEST_F(Picture, SectorStepsThroughTheWidthsAndSumsOverEach) {
         EXPECT_EQ((std::array{f.BRG_SUM[99 - width / 2], f.BRG_SUM[100 - width / 2],
                               f.BRG_SUM[100 + width / 2], f.BRG_SUM[101 + width / 2]}),
                   (std::array<Single, 4>{0, 30, 30, 0}));
-        EXPECT_EQ(std::ranges::count(rig.surface.ops, DrawOp::Clear, &DrawOp::kind), 1);
-        EXPECT_TRUE(cycleRan(rig));
+        EXPECT_TRUE(std::ranges::count(rig.surface.ops, DrawOp::Clear, &DrawOp::kind) == 1 &&
+                    cycleRan(rig));
     }
 }
 
@@ -37,7 +37,6 @@ TEST_F(Picture, VarOnAndOffKeepsTheFirstSevenCharactersOfTheHeadingLabel) {
     pressKey(rig, letterKey('V'));
     EXPECT_EQ((std::pair{f.CmdButton_VAR.caption, f.Label_HDG.caption}),
               (std::pair<std::string, std::string>{VAR_ON, "GPS 123 MAG"}));
-    f.CmdButton_VAR.caption = "V:VAR"; // neither text: counts as on
     pressKey(rig, letterKey('V'));
     EXPECT_EQ((std::pair{f.CmdButton_VAR.caption, f.Label_HDG.caption}),
               (std::pair<std::string, std::string>{VAR_OFF, "GPS 123 TRU"}));

@@ -47,6 +47,8 @@ TEST(EveryMidnight, KeepsEveryWatchRightForThreeDaysAndAClockSetBack) {
                        (silent < 9.4 && f.Frame_GPS_FAIL.visible);
         worstTotal = std::max(worstTotal, std::abs(f.ACQTIME - t));
         ASSERT_EQ(f.Label_TOTAL_TIME.caption.find('-'), std::string::npos) << "at " << t;
+        // Four digits, then a leading blank from 1000 on.
+        EXPECT_TRUE(i != 100 || f.Label_TOTAL_TIME.caption.starts_with("TOTAL TIME : 00"));
         if (f.BRG_HIST[90] != 1) {
             shortestGap = std::min(shortestGap, t - lastDecay);
             longestGap = std::max(longestGap, t - lastDecay);
@@ -58,6 +60,7 @@ TEST(EveryMidnight, KeepsEveryWatchRightForThreeDaysAndAClockSetBack) {
     // Counting from rounded seconds runs up to 1.5 s ahead within a second, and
     // each clock set back costs up to a second more.
     EXPECT_LE(worstTotal, 3.0) << "TOTAL TIME off the time acquired";
+    EXPECT_EQ(f.Label_TOTAL_TIME.caption.substr(0, 17), "TOTAL TIME :  266");
     EXPECT_GE(shortestGap, 9.0);
     EXPECT_LE(std::max(longestGap, static_cast<double>(CYCLES) * STEP - lastDecay), 11.0);
 }

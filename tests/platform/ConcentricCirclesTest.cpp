@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -20,11 +21,8 @@ namespace {
 // to the largest radius drawn at once: drawing a run of neighbouring radii as
 // one band relies on QPainter's outlines for neighbouring radii leaving no gap.
 TEST(ConcentricCircles, RingsDrawnAtOnceSetTheSamePixelsAsQPainterOneByOne) {
-    struct Case {
-        int width, height;
-        QPoint centre;
-        int outer; // pixels
-    };
+    // Window width and height, centre and outer radius, pixels.
+    using Case = std::tuple<int, int, QPoint, int>;
     const Case cases[] = {
         {1920, 1080, {960, 557}, 432},    {640, 360, {320, 197}, 144},
         {300, 200, {150, 120}, 400}, // the disk runs off every edge
@@ -32,40 +30,30 @@ TEST(ConcentricCircles, RingsDrawnAtOnceSetTheSamePixelsAsQPainterOneByOne) {
         {2600, 2200, {1300, 1100}, 1024},
     };
     std::mt19937 random(12);
-    for (const Case& c : cases) {
-        std::vector<std::vector<Single>> ringSets;
+    for (const auto& [width, height, centre, outer] : cases) {
+        std::vector<std::vector<Single>> ringSets(1); // the first scattered
+        for (int k = 0; k < 300; ++k)
+            ringSets[0].push_back(static_cast<Single>(random() % (outer * 15)));
         for (int count : {2, 7, 60, 250, 431, 1000}) {
-            std::vector<Single> radii;
-            const Single spacing = static_cast<Single>(c.outer * 15) / static_cast<Single>(count);
+            std::vector<Single>& radii = ringSets.emplace_back();
+            const Single spacing = static_cast<Single>(outer * 15) / static_cast<Single>(count);
             for (Single i = 1; i <= static_cast<Single>(count - 1); ++i)
                 radii.push_back(i * spacing);
-            ringSets.push_back(radii);
         }
-        std::vector<Single> scattered;
-        for (int k = 0; k < 300; ++k)
-            scattered.push_back(static_cast<Single>(random() % (c.outer * 15)));
-        ringSets.push_back(scattered);
-
         for (const std::vector<Single>& radii : ringSets) {
-            RasterSurface surface(96, c.width, c.height);
+            RasterSurface surface(96, width, height);
             surface.setBackColour(0x102030);
             QImage expected = surface.image().copy();
             surface.pen.foreColour = 0x0000FF;
             surface.pen.lineWidth = 2;
-            const auto x = static_cast<Single>(c.centre.x() * 15);
-            const auto y = static_cast<Single>(c.centre.y() * 15);
-            surface.concentricCircles(x, y, radii);
-
+            surface.concentricCircles(static_cast<Single>(centre.x() * 15),
+                                      static_cast<Single>(centre.y() * 15), radii);
             QPainter painter(&expected);
-            painter.setRenderHint(QPainter::Antialiasing, false);
             painter.setPen(outlinePen(toQColor(0x0000FF), 2));
-            for (const Single radius : radii) {
-                const int r = surface.toPixel(radius);
-                painter.drawEllipse(c.centre, r, r);
-            }
+            for (const Single radius : radii)
+                painter.drawEllipse(centre, surface.toPixel(radius), surface.toPixel(radius));
             painter.end();
-            EXPECT_EQ(surface.image(), expected)
-                << c.width << "x" << c.height << ", " << radii.size() << " rings";
+            EXPECT_EQ(surface.image(), expected) << width << "x" << height << ", " << radii.size();
         }
     }
 }

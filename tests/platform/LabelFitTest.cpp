@@ -49,21 +49,18 @@ TEST(LabelFit, EveryTextStandsWholeInItsLabel) {
         {&f.Label_CREDIT_CONTACT, CREDIT_CONTACT_TEXT},
         {&f.Label_COPYRIGHT, COPYRIGHT_TEXT},
     };
-    for (const Single peak : {0.0f, 1710.0f, 99980.0f, 1e9f}) {
-        f.MAXVECTOR = peak;
-        RANGE_RINGS(f);
-        shown.emplace_back(&f.Label_RANGE, f.Label_RANGE.caption);
-    }
-    EXPECT_EQ(shown.back().second, "RANGE  327670 BRGS");
+    f.MAXVECTOR = 1e9f; // the largest count, the longest text
+    RANGE_RINGS(f);
+    EXPECT_EQ(f.Label_RANGE.caption, "RANGE  327670 BRGS");
+    shown.emplace_back(&f.Label_RANGE, f.Label_RANGE.caption);
     const QMetaEnum errors = QMetaEnum::fromType<QSerialPort::SerialPortError>();
-    for (int port = 1; port <= 8; ++port)
-        for (int i = 0; i < errors.keyCount(); ++i)
-            for (const char* detail : {"", "Permission denied while locking the device",
-                                       "Inappropriate ioctl for device"})
-                shown.emplace_back(
-                    &f.Label_COMM,
-                    openFailureText(
-                        port, static_cast<QSerialPort::SerialPortError>(errors.value(i)), detail));
+    for (int i = 0; i < errors.keyCount(); ++i) // port 8: every digit is as wide
+        for (const char* detail :
+             {"", "Permission denied while locking the device", "Inappropriate ioctl for device"})
+            shown.emplace_back(
+                &f.Label_COMM,
+                openFailureText(8, static_cast<QSerialPort::SerialPortError>(errors.value(i)),
+                                detail));
     for (const auto& [label, text] : shown)
         EXPECT_TRUE(fits(f, *label, text)) << text;
 }

@@ -2,6 +2,10 @@
 #include "settings/DeviceChooser.h"
 #include "ProgramRig.h"
 
+#include <fstream>
+#include <map>
+#include <tuple>
+
 namespace {
 
 const SerialDevice FTDI{"/dev/serial/by-id/usb-FTDI-port0", "/dev/ttyUSB0", "FT232R USB UART",
@@ -70,16 +74,12 @@ TEST_F(Chooser, APathThatLeadsToNoSerialDeviceKeepsTheChooserOpenWithTheReason) 
 TEST_F(Chooser, ADeviceThatVanishesWhileTheChooserIsOpenIsSaidToHaveGoneAndFoundWhenBack) {
     devices.devices = {FTDI, BUILT_IN};
     refreshDeviceList(o);
-    EXPECT_EQ(c.selected, -1);
-    EXPECT_EQ(c.message,
-              "\"" + PL2303.name + "\" has gone: plug it in again or choose another device.");
-    useChosenDevice(o);
-    EXPECT_EQ(c.message, "\"" + PL2303.name + "\": No such file or directory.");
+    EXPECT_EQ(std::pair(c.selected, c.message),
+              std::pair(-1, "\"" + PL2303.name +
+                                "\" has gone: plug it in again or choose another device."));
     devices.devices = {FTDI, PL2303, BUILT_IN};
     refreshDeviceList(o);
-    EXPECT_TRUE(c.selected == 1 && c.message.empty());
-    optionsClick("cmdbutton_EXIT");
-    EXPECT_FALSE(c.visible) << "EXIT closes the chooser with the dialog";
+    EXPECT_EQ(std::pair(c.selected, c.message), std::pair(1, std::string()));
 }
 
 // The devices present, the links made before, whether a settings file exists,

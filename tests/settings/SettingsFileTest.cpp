@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/SettingsFile.h"
 #include "settings/KeptCopies.h"
-#include "settings/SettingsFormat.h"
 
 #include "ProgramRig.h"
 
@@ -12,16 +11,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-TEST(SettingsReader, SplitsAtCommasAndLineEndsAndRoundsHalfToEven) {
-    SettingsReader in("2.5,\"six, seven\"\n3.5\r-2.5\r\n32768");
-    EXPECT_EQ(in.integer(), 2);
-    EXPECT_EQ(in.item(), "six, seven");
-    EXPECT_EQ(in.integer(), 4);
-    EXPECT_EQ(in.integer(), -2);
-    EXPECT_THROW(in.integer(), SettingsFileError) << "beyond 16 bits";
-    EXPECT_THROW(in.item(), SettingsFileError) << "no item left";
-}
 
 // The file system stops the file growing past 100 bytes part way through the write.
 TEST(SettingsFile, AWriteThatFailsPartWayLeavesTheOldFileWholeAndNoTemporaryBehind) {

@@ -35,9 +35,11 @@ TEST(SettingsLoad, EachStoredItemTakesEffectAndAnUnreadableFileGivesWayToTheDefa
         {.set = {{46, "4.5"}}, .variation = 5},
         {.set = {{46, "180"}}, .variation = -179},
         {.set = {{1, "green"}, {42, "fast"}, {46, "west"}}, .variation = 1, .background = 0},
-        // The defaults replace a damaged file, also what the first pass read from it.
+        // The defaults replace a damaged file, also what the first pass read from it: a
+        // file cut short, a port beyond 1..8 or beyond 16 bits.
         {.set = {{1, "111"}}, .keep = 20, .replaced = true},
         {.set = {{41, "12"}}, .replaced = true},
+        {.set = {{41, "65537"}}, .replaced = true},
         // A settings path that cannot be written: the built-in defaults, and no loop.
         {.keep = -1, .spoil = [](const SettingsHome& h) { fs::create_directories(h.file / "x"); }},
         {.keep = -1,
@@ -62,19 +64,20 @@ TEST(SettingsLoad, EachStoredItemTakesEffectAndAnUnreadableFileGivesWayToTheDefa
             ASSERT_EQ(keptCopies(rig.folder).size(), 1u);
             EXPECT_EQ(fileText(keptCopies(rig.folder)[0]), text);
         }
-        EXPECT_EQ(rig.f.CmdButton_ACQUIRE.caption, s.acquire ? ACQUIRE_ON : ACQUIRE_OFF);
-        EXPECT_EQ(rig.f.CmdButton_TEST.caption, s.test ? TEST_ON : TEST_OFF);
-        EXPECT_EQ(rig.f.Label_HDG.caption, s.gps ? "GPS 000 TRU" : "MAN 000 TRU");
-        EXPECT_EQ((std::array{rig.f.GPS_TIMER, rig.f.CmdButton_HDG_CW.visible,
-                              rig.f.CmdButton_HDG_CCW.visible, rig.f.Frame_GPS_FAIL.visible}),
-                  (std::array{s.gps, !s.gps, !s.gps, !s.gps}));
-        EXPECT_EQ(rig.o.settings.HEADING_CORRECTION, s.variation);
-        EXPECT_EQ(rig.f.Label_COMM.caption, s.comm + " BAUD");
-        EXPECT_EQ(rig.serial.settings, s.comm.substr(7) + ",n,8,1");
-        EXPECT_EQ(rig.o.BAUD_RATE, std::stoi(s.comm.substr(7)));
-        EXPECT_EQ((std::pair{rig.serial.isOpen(), rig.serial.opens}),
-                  (std::pair{s.open, int{s.open}}));
-        EXPECT_EQ(rig.surface.back, s.background);
+        const form_VECTRIN& f = rig.f;
+        EXPECT_EQ((std::tuple{f.CmdButton_ACQUIRE.caption, f.CmdButton_TEST.caption,
+                              f.Label_HDG.caption, f.Label_COMM.caption, rig.serial.settings}),
+                  (std::tuple<std::string, std::string, std::string, std::string, std::string>{
+                      s.acquire ? ACQUIRE_ON : ACQUIRE_OFF, s.test ? TEST_ON : TEST_OFF,
+                      s.gps ? "GPS 000 TRU" : "MAN 000 TRU", s.comm + " BAUD",
+                      s.comm.substr(7) + ",n,8,1"}));
+        EXPECT_EQ((std::array{f.GPS_TIMER, f.CmdButton_HDG_CW.visible, f.CmdButton_HDG_CCW.visible,
+                              f.Frame_GPS_FAIL.visible, rig.serial.isOpen()}),
+                  (std::array{s.gps, !s.gps, !s.gps, !s.gps, s.open}));
+        EXPECT_EQ(
+            (std::tuple{rig.o.settings.HEADING_CORRECTION, rig.o.BAUD_RATE, rig.serial.opens,
+                        rig.surface.back}),
+            (std::tuple{s.variation, std::stoi(s.comm.substr(7)), int{s.open}, s.background}));
         rig.program.shutDown();
         EXPECT_FALSE(rig.serial.isOpen());
         EXPECT_EQ(fs::is_regular_file(rig.file), !s.spoil) << "an unusable path is left alone";
@@ -85,26 +88,18 @@ TEST(SettingsLoad, EachStoredItemTakesEffectAndAnUnreadableFileGivesWayToTheDefa
 // can be opened when it appears, and what the program then shows and saves. The
 // file holds forty different colours, port 3 at 9600 baud, DF acquisition, the
 // GPS heading and the variation -179 stored one lower; it is written back whole.
-struct Wait {
-    std::string pressed = {}; // a button pressed before the device appears
-    bool opens = true;
-    bool open = false, awaiting = false;
-    std::string comm, acquire = ACQUIRE_ON, test = TEST_OFF; // Label_COMM, captions at QUIT
-};
-
 TEST(AdapterAbsent, TheFileAppliesWholeAndAcquisitionStartsWhenTheDeviceAppears) {
-    const std::vector<Wait> rows{
-        {.open = true, .comm = "COM3 @ 9600 BAUD"},
-        {.opens = false, .awaiting = true, .comm = "COM3: IN USE"},
-        {.pressed = "CmdButton_ACQUIRE", .comm = "COM3: NOT FOUND", .acquire = ACQUIRE_OFF},
-        {.pressed = "CmdButton_TEST",
-         .comm = "COM3: NOT FOUND",
-         .acquire = ACQUIRE_OFF,
-         .test = TEST_ON},
-        {.pressed = "CmdButton_RECALL", .comm = "COM3: NOT FOUND", .acquire = ACQUIRE_OFF},
-    };
-    for (const Wait& row : rows) {
-        SCOPED_TRACE(row.pressed + (row.opens ? " opens" : " fails"));
+    // A button pressed before the device appears, whether the device then opens;
+    // the port open, the device still awaited, Label_COMM, the captions at QUIT.
+    using Row = std::tuple<std::string, bool, bool, bool, std::string, std::string, std::string>;
+    const Row rows[] = {
+        {"", true, true, false, "COM3 @ 9600 BAUD", ACQUIRE_ON, TEST_OFF},
+        {"", false, false, true, "COM3: IN USE", ACQUIRE_ON, TEST_OFF},
+        {"CmdButton_ACQUIRE", true, false, false, "COM3: NOT FOUND", ACQUIRE_OFF, TEST_OFF},
+        {"CmdButton_TEST", true, false, false, "COM3: NOT FOUND", ACQUIRE_OFF, TEST_ON},
+        {"CmdButton_RECALL", true, false, false, "COM3: NOT FOUND", ACQUIRE_OFF, TEST_OFF}};
+    for (const auto& [pressed, opens, open, awaiting, comm, acquire, test] : rows) {
+        SCOPED_TRACE(pressed + (opens ? " opens" : " fails"));
         ProgramRig rig;
         std::vector<std::string> items;
         for (Colour c = 0x010101; c <= 40 * 0x010101; c += 0x010101)
@@ -117,22 +112,22 @@ TEST(AdapterAbsent, TheFileAppliesWholeAndAcquisitionStartsWhenTheDeviceAppears)
         rig.program.start();
 
         EXPECT_EQ(rig.o.settings.colours, SCHEME) << "preset 1 is the scheme in use";
-        EXPECT_EQ(rig.f.Label_HDG.caption, "GPS 000 TRU");
-        EXPECT_EQ(rig.f.HEADING_CORRECTION, -179);
-        EXPECT_EQ(rig.f.CmdButton_ACQUIRE.caption, ACQUIRE_OFF);
-        EXPECT_EQ(rig.f.Label_COMM.caption, "COM3: NOT FOUND");
+        EXPECT_EQ((std::tuple{rig.f.Label_HDG.caption, rig.f.HEADING_CORRECTION,
+                              rig.f.CmdButton_ACQUIRE.caption, rig.f.Label_COMM.caption}),
+                  (std::tuple<std::string, Integer, std::string, std::string>{
+                      "GPS 000 TRU", -179, ACQUIRE_OFF, "COM3: NOT FOUND"}));
         EXPECT_EQ(fileText(rig.file), settingsFile(items)) << "the file is not replaced";
 
-        if (!row.pressed.empty()) rig.click(row.pressed);
-        rig.serial.failOpen = !row.opens;
+        if (!pressed.empty()) rig.click(pressed);
+        rig.serial.failOpen = !opens;
         rig.serial.failReason = "COM3: IN USE";
         rig.serial.deviceAppears();
-        EXPECT_EQ(rig.serial.isOpen(), row.open);
-        EXPECT_EQ(static_cast<bool>(rig.serial.awaited), row.awaiting);
-        EXPECT_EQ(rig.f.Label_COMM.caption, row.comm);
+        EXPECT_EQ((std::tuple{rig.serial.isOpen(), static_cast<bool>(rig.serial.awaited),
+                              rig.f.Label_COMM.caption}),
+                  (std::tuple{open, awaiting, comm}));
         rig.program.shutDown();
-        items[42] = "\"" + row.acquire + "\"";
-        items[43] = "\"" + row.test + "\"";
+        items[42] = "\"" + acquire + "\"";
+        items[43] = "\"" + test + "\"";
         EXPECT_EQ(fileText(rig.file), settingsFile(items));
     }
 }
