@@ -97,7 +97,6 @@ struct DrawOp {
     PenState pen{};
     Single x = 0, y = 0, dx = 0, dy = 0, radius = 0;
     std::string text{};
-    Colour colour = 0;
 };
 
 // Records every operation; for tests of what was drawn, in which order.
@@ -115,16 +114,15 @@ public:
     }
     void setBackColour(Colour colour) override {
         back = colour;
-        ops.push_back({.kind = DrawOp::SetBackColour, .pen = pen, .colour = colour});
+        ops.push_back({.kind = DrawOp::SetBackColour, .pen = pen});
     }
     Colour backColour() const override { return back; }
     void refresh() override { ops.push_back({.kind = DrawOp::Refresh, .pen = pen}); }
     TwipsSize clientSize() const override { return client; }
     TwipsSize windowSize() const override { return window; }
-    void setWindowState(WindowState state) override { states.push_back(state); }
+    void setWindowState(WindowState) override {}
 
     std::vector<DrawOp> ops;
-    std::vector<WindowState> states;
     TwipsSize client{9780, 6795};
     TwipsSize window{9900, 7200};
     Colour back = 0;
