@@ -21,8 +21,9 @@ std::string sentence(const std::string& body) {
 
 const std::string FIX = "GNRMC,091503.000,A,4813.0509,N,00824.8699,E,6.56,175.87,101015,,,A,V";
 
-// The position one text read at clock 100 gives at clock 100 (utc empty: none).
-TEST(PositionReader, TakesPositionAndTimeOnlyFromSoundFixesOfSatelliteTalkers) {
+// The position one text read at clock 86398 gives 10 s later, past midnight
+// (utc empty: none), and gives no more 10 ms after that.
+TEST(PositionReader, TakesPositionAndTimeOnlyFromSoundFixesOfSatelliteTalkersForTenSeconds) {
     const GpsFix none{};
     const GpsFix schramberg{48 + 13.0509 / 60, 8 + 24.8699 / 60, "2015-10-10T09:15:03.000Z"};
     const std::pair<std::string, GpsFix> cases[] = {
@@ -41,21 +42,14 @@ TEST(PositionReader, TakesPositionAndTimeOnlyFromSoundFixesOfSatelliteTalkers) {
         {sentence("GNRMC,091503.000,A,4813.0509,N,00824.8699,E,,,101315,,"), none}};
     for (const auto& [text, fix] : cases) {
         PositionReader reader;
-        reader.feed(text.substr(0, text.size() / 2), 100); // in two notifications
-        reader.feed(text.substr(text.size() / 2), 100);
-        const GpsFix read = reader.positionAt(100).value_or(none);
+        reader.feed(text.substr(0, text.size() / 2), 86398); // in two notifications
+        reader.feed(text.substr(text.size() / 2), 86398);
+        const GpsFix read = reader.positionAt(8).value_or(none);
+        EXPECT_FALSE(reader.positionAt(8.01)) << text;
         EXPECT_EQ(read.utc, fix.utc) << text;
         EXPECT_NEAR(read.latitude, fix.latitude, 1e-9) << text;
         EXPECT_NEAR(read.longitude, fix.longitude, 1e-9) << text;
     }
-}
-
-// A fix says where the vehicle is for 10 seconds, across midnight too.
-TEST(PositionReader, AFixStaysFreshForTenSeconds) {
-    PositionReader reader;
-    reader.feed(sentence(FIX), 86398);
-    EXPECT_TRUE(reader.positionAt(8));
-    EXPECT_FALSE(reader.positionAt(8.01));
 }
 
 } // namespace
