@@ -30,34 +30,12 @@ TEST(SettingsFolder, FollowsXdgConfigHomeElseTheHomeFolder) {
     qputenv("XDG_CONFIG_HOME", saved);
 }
 
-// Another program (a modem manager's probe) changing the line settings of an
-// open port finds them set back.
-TEST(QtSerialPort, LineSettingsAreCheckedReachAnOpenPortAtOnceAndAreKept) {
-    SerialRig rig;
-    Pty pty;
-    rig.com(1, pty.slave);
-    rig.port.setSettings("9600,n,8,1");
-    rig.port.open();
-    EXPECT_EQ(pty.speed(), static_cast<speed_t>(B9600));
-    rig.port.setSettings("2400,n,8,1");
-    EXPECT_EQ(pty.speed(), static_cast<speed_t>(B2400));
-    for (const char* bad : {"19200,n,8,1", "4800,e,8,1", "4800,n,7,1", "4800", ""})
-        EXPECT_THROW(rig.port.setSettings(bad), SerialPortError) << bad;
-    EXPECT_EQ(pty.speed(), static_cast<speed_t>(B2400));
-    const int probe = ::open(pty.slave.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
-    termios line{};
-    ::tcgetattr(probe, &line);
-    ::cfsetspeed(&line, B57600);
-    ::tcsetattr(probe, TCSANOW, &line);
-    ::close(probe);
-    ASSERT_EQ(pty.speed(), static_cast<speed_t>(B57600));
-    EXPECT_TRUE(waitUntil([&] { return pty.speed() == static_cast<speed_t>(B2400); }));
-}
-
 // Open failures carry a reason the operator can read. Two settings folders
 // whose links lead to one device (even as root, who ignores the
 // exclusive-open flag) never share it: the second program is told who has it.
-TEST(QtSerialPort, OpenFailuresSayWhyAndTwoLinksToOneDeviceNeverShareIt) {
+// Line settings are checked and reach an open port at once; another program
+// (a modem manager's probe) changing them finds them set back.
+TEST(QtSerialPort, OpenFailuresSayWhyTwoLinksNeverShareADeviceAndLineSettingsAreKept) {
     Pty pty;
     SerialRig first, second;
     first.com(1, pty.slave);
@@ -75,8 +53,23 @@ TEST(QtSerialPort, OpenFailuresSayWhyAndTwoLinksToOneDeviceNeverShareIt) {
     EXPECT_NE(whole.find("in use by process " + std::to_string(::getpid())), std::string::npos)
         << whole;
     first.port.close();
+    second.port.setSettings("9600,n,8,1");
     second.port.open();
     EXPECT_TRUE(second.receives(pty, "%123"));
+    EXPECT_EQ(pty.speed(), static_cast<speed_t>(B9600));
+    second.port.setSettings("2400,n,8,1");
+    EXPECT_EQ(pty.speed(), static_cast<speed_t>(B2400));
+    for (const char* bad : {"19200,n,8,1", "4800,e,8,1", "4800,n,7,1", "4800", ""})
+        EXPECT_THROW(second.port.setSettings(bad), SerialPortError) << bad;
+    EXPECT_EQ(pty.speed(), static_cast<speed_t>(B2400));
+    const int probe = ::open(pty.slave.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    termios line{};
+    ::tcgetattr(probe, &line);
+    ::cfsetspeed(&line, B57600);
+    ::tcsetattr(probe, TCSANOW, &line);
+    ::close(probe);
+    ASSERT_EQ(pty.speed(), static_cast<speed_t>(B57600));
+    EXPECT_TRUE(waitUntil([&] { return pty.speed() == static_cast<speed_t>(B2400); }));
 }
 
 // The adapter is unplugged and plugged in again while the port is open:

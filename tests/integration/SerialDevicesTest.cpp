@@ -26,7 +26,9 @@ void terminal(SerialRig& t, const std::string& name, const std::string& device) 
     t.link(t.root / "sys/class/tty" / name / "device", t.root / "sys/devices" / device);
 }
 
-TEST(DevicePaths, EachPathLeadsToASerialDeviceOrSaysWhyNot) {
+// Each path leads to a serial device or says why not. The COM links are made
+// whole, and ports without one are the built-in ports.
+TEST(DevicePaths, EachPathLeadsToASerialDeviceOrSaysWhyNotAndComLinksAreMadeWhole) {
     SerialRig t;
     Pty pty;
     const fs::path r = t.root;
@@ -36,7 +38,6 @@ TEST(DevicePaths, EachPathLeadsToASerialDeviceOrSaysWhyNot) {
     t.link(r / "via dangling", r / "dangling");
     // The path, the device it leads to, the problem and whether it is missing.
     const std::tuple<fs::path, std::string, std::string, bool> rows[] = {
-        {pty.slave, pty.slave, "", false},
         {r / "DF adapter ü", pty.slave, "", false},
         {r, r, "a folder, not a serial device", false},
         {r / "plain", r / "plain", "a plain file, not a serial device", false},
@@ -51,6 +52,17 @@ TEST(DevicePaths, EachPathLeadsToASerialDeviceOrSaysWhyNot) {
                   std::tie(device, problem, missing))
             << path;
     }
+
+    SysfsSerialDevices& devices = t.devices;
+    EXPECT_TRUE(!devices.port(3).linked && devices.port(3).path == t.places.dev + "/ttyS2");
+    EXPECT_EQ(devices.link(3, "/dev/ttyUSB0"), "") << "the settings folder is made";
+    EXPECT_EQ(devices.link(3, r / "DF adapter ü"), "") << "and the link replaced";
+    const DeviceTarget com3 = devices.port(3);
+    EXPECT_TRUE(com3.linked && com3.path == r / "DF adapter ü" && com3.device == pty.slave);
+    EXPECT_EQ(std::distance(fs::directory_iterator(t.places.settingsFolder), {}), 1)
+        << "nothing left beside the link";
+    fs::create_directories(t.places.settingsFolder + "/COM4");
+    EXPECT_NE(devices.link(4, r / "DF adapter ü").find("COM4"), std::string::npos);
 }
 
 TEST(SysfsSerialDevices, ListsTheTerminalsWithADeviceAndNamesUsbAdaptersStably) {
@@ -81,23 +93,6 @@ TEST(SysfsSerialDevices, ListsTheTerminalsWithADeviceAndNamesUsbAdaptersStably) 
     EXPECT_EQ(t.devices.present(), expected);
     EXPECT_EQ(t.devices.stableName(usb.slave), stable);
     EXPECT_EQ(t.devices.stableName(builtIn.slave), "");
-}
-
-TEST(SysfsSerialDevices, ComLinksAreMadeWholeAndPortsWithoutOneAreTheBuiltInPorts) {
-    SerialRig t;
-    Pty pty;
-    SysfsSerialDevices& devices = t.devices;
-    EXPECT_TRUE(!devices.port(3).linked && devices.port(3).path == t.places.dev + "/ttyS2");
-    const std::string odd = (t.root / "a path with blanks ü").string();
-    t.link(odd, pty.slave);
-    EXPECT_EQ(devices.link(3, "/dev/ttyUSB0"), "") << "the settings folder is made";
-    EXPECT_EQ(devices.link(3, odd), "") << "and the link replaced";
-    const DeviceTarget com3 = devices.port(3);
-    EXPECT_TRUE(com3.linked && com3.path == odd && com3.device == pty.slave);
-    EXPECT_EQ(std::distance(fs::directory_iterator(t.places.settingsFolder), {}), 1)
-        << "nothing left beside the link";
-    fs::create_directories(t.places.settingsFolder + "/COM4");
-    EXPECT_NE(devices.link(4, odd).find("COM4"), std::string::npos);
 }
 
 } // namespace
