@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A session recorded from a pseudo-terminal through the live ports, then
-// replayed ten times faster: the replay ends with the histogram of the run and
-// leaves the settings file as it found it.
+// A session recorded from a pseudo-terminal through the live ports, while a
+// stepping button is held, then replayed ten times faster: the replay ends
+// with the histogram of the run and leaves the settings file as it found it.
 
 #include "integration/SerialRig.h"
 #include "platform/LivePorts.h"
@@ -71,6 +71,10 @@ TEST(SessionReplay, ReplayAtTenTimesEndsWithTheHistogramOfTheRecordedRun) {
         run.f().MSComm1.setPortNumber(6);
         run.program.click("CmdButton_TEST"); // DF data from the port, test mode off
         ASSERT_TRUE(run.f().MSComm1.isOpen());
+        // A stepping button is held down all along: its repeat enables the 50 ms
+        // tick far more often than it ticks, and no message may be lost to that.
+        run.program.mouseDown("CmdButton_CUR_CW");
+        ASSERT_TRUE(waitUntil([&] { return run.f().BIGSTEP; })) << "no repeat";
         QElapsedTimer since;
         for (const std::string& text : LINE) {
             const auto before = run.f().INCOUNT;
@@ -79,6 +83,8 @@ TEST(SessionReplay, ReplayAtTenTimesEndsWithTheHistogramOfTheRecordedRun) {
             since.start();
             waitUntil([&] { return since.elapsed() >= SPACING_MS; });
         }
+        EXPECT_TRUE(run.f().Timer_MOUSE_DOWN.enabled()) << "the repeat stopped";
+        run.program.mouseUp("CmdButton_CUR_CW");
         run.program.click("CmdButton_ACQUIRE"); // off: the port closes, the session ends
         recorded = run.f().BRG_HIST;
     }
