@@ -48,42 +48,4 @@ TEST(Replay, AMessageWithinOneTickOfTheOneBeforeIsDroppedAsItWasLive) {
     EXPECT_EQ(rig.ends, std::vector<std::string>{"finished after 2.500 s"});
 }
 
-TEST(Replay, ADamagedSessionPlaysUpToTheDamageAndSaysWhere) {
-    ReplayRig rig("VECTRIN SESSION 1\nstart 2026-12-06 10:00:00.000\n"
-                  "100 %010\n400 %0\\q0\n700 %030\n");
-    rig.port.close(); // a closed port hears nothing
-    rig.runUntil(150);
-    rig.port.open();
-    rig.runUntil(5000);
-    EXPECT_EQ(rig.f.INCOUNT, 0);
-    EXPECT_EQ(rig.ends, std::vector<std::string>{"stopped after 0.100 s at line 4: not a record"});
-    EXPECT_EQ(rig.timeline.nextEvent(), 5050); // the timers go on
-}
-
-TEST(Replay, TimersKeepTheirCountWhenEnabledAgainAndTickNoFasterThanTheFinest) {
-    ReplayTimeline timeline;
-    ReplayTimer timer(timeline);
-    int ticks = 0;
-    timer.setTickHandler([&] { ++ticks; });
-    timer.setInterval(50);
-    timer.setEnabled(true);
-    timeline.advanceTo(30);
-    timer.setEnabled(true);
-    timer.setInterval(50);
-    EXPECT_EQ(timeline.nextEvent(), 50);
-    timeline.runNext();
-    timeline.advanceTo(1000); // never past the next tick
-    EXPECT_EQ(timeline.now(), 100);
-    timer.setEnabled(false);
-    timer.setEnabled(true);
-    EXPECT_EQ(timeline.nextEvent(), 150);
-    EXPECT_EQ(ticks, 1);
-
-    ReplayTimer repeat(timeline, 17); // the auto-repeat asks for 1 ms
-    repeat.setInterval(1);
-    repeat.setEnabled(true);
-    timer.setEnabled(false);
-    EXPECT_EQ(timeline.nextEvent(), 117);
-}
-
 } // namespace
