@@ -41,6 +41,7 @@ struct PacedPty {
         rig.port.setPortNumber(1);
         rig.port.setSettings("9600,n,8,1");
         rig.port.open();
+        EXPECT_TRUE(rig.port.isOpen());
         wake.start(100);
     }
 

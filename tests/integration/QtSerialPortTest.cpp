@@ -13,7 +13,6 @@
 #include <fcntl.h>
 #include <sys/file.h>
 
-#include <algorithm>
 #include <ctime>
 #include <filesystem>
 #include <memory>

@@ -53,16 +53,15 @@ TEST(DevicePaths, EachPathLeadsToASerialDeviceOrSaysWhyNotAndComLinksAreMadeWhol
             << path;
     }
 
-    SysfsSerialDevices& devices = t.devices;
-    EXPECT_TRUE(!devices.port(3).linked && devices.port(3).path == t.places.dev + "/ttyS2");
-    EXPECT_EQ(devices.link(3, "/dev/ttyUSB0"), "") << "the settings folder is made";
-    EXPECT_EQ(devices.link(3, r / "DF adapter ü"), "") << "and the link replaced";
-    const DeviceTarget com3 = devices.port(3);
+    EXPECT_TRUE(!t.devices.port(3).linked && t.devices.port(3).path == t.places.dev + "/ttyS2");
+    EXPECT_EQ(t.devices.link(3, "/dev/ttyUSB0"), "") << "the settings folder is made";
+    EXPECT_EQ(t.devices.link(3, r / "DF adapter ü"), "") << "and the link replaced";
+    const DeviceTarget com3 = t.devices.port(3);
     EXPECT_TRUE(com3.linked && com3.path == r / "DF adapter ü" && com3.device == pty.slave);
     EXPECT_EQ(std::distance(fs::directory_iterator(t.places.settingsFolder), {}), 1)
         << "nothing left beside the link";
     fs::create_directories(t.places.settingsFolder + "/COM4");
-    EXPECT_NE(devices.link(4, r / "DF adapter ü").find("COM4"), std::string::npos);
+    EXPECT_NE(t.devices.link(4, r / "DF adapter ü").find("COM4"), std::string::npos);
 }
 
 TEST(SysfsSerialDevices, ListsTheTerminalsWithADeviceAndNamesUsbAdaptersStably) {
