@@ -68,14 +68,13 @@ TEST(KmlExport, EachLineStartsAtTheLoggedPositionAndRunsAlongTheTrueBearing) {
          it != std::sregex_iterator(); ++it, ++n) {
         ASSERT_LT(n, logged.size());
         const auto& [utc, start, bearing] = logged[n];
-        SCOPED_TRACE(utc);
         EXPECT_EQ((*it)[1], utc);
         std::istringstream coordinates((*it)[2]);
         std::vector<Point> points;
         char comma = 0;
         for (Point p{}; coordinates >> p.longitude >> comma >> p.latitude;)
             points.push_back(p);
-        ASSERT_EQ(points.size(), 26u);
+        ASSERT_EQ(points.size(), 26u) << utc;
         EXPECT_LT(distance(points[0], start), 1e-6); // kilometres
         EXPECT_NEAR(std::remainder(course(points[0], points[1]) - bearing, 360), 0, 0.01);
         EXPECT_NEAR(distance(points[0], points.back()), 25, 0.001);

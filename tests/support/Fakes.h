@@ -68,9 +68,8 @@ private:
 class FakeClock : public Clock {
 public:
     double secondsSinceMidnight() const override { return seconds; }
-    std::string timeOfDayText() const override { return text; }
+    std::string timeOfDayText() const override { return "10:00:00 AM"; }
     double seconds = 36000.0;
-    std::string text = "10:00:00 AM";
 };
 
 class FakeTimer : public Timer {
