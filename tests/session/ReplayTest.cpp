@@ -48,4 +48,16 @@ TEST(Replay, AMessageWithinOneTickOfTheOneBeforeIsDroppedAsItWasLive) {
     EXPECT_EQ(rig.ends, std::vector<std::string>{"finished after 2.500 s"});
 }
 
+TEST(Replay, ADamagedSessionPlaysUpToTheDamageAndSaysWhere) {
+    ReplayRig rig("VECTRIN SESSION 1\nstart 2026-12-06 10:00:00.000\n"
+                  "100 %010\n400 %0\\q0\n700 %030\n");
+    rig.port.close(); // a closed port hears nothing
+    rig.runUntil(150);
+    rig.port.open();
+    rig.runUntil(5000);
+    EXPECT_EQ(rig.f.INCOUNT, 0);
+    EXPECT_EQ(rig.ends, std::vector<std::string>{"stopped after 0.100 s at line 4: not a record"});
+    EXPECT_EQ(rig.timeline.nextEvent(), 5050); // the timers go on
+}
+
 } // namespace

@@ -96,4 +96,41 @@ TEST(SessionRecorder, OneFilePerOpeningThatReadsAnythingWithTheTimesSinceTheOpen
     EXPECT_EQ(notes.str(), "");
 }
 
+// The oldest files go first when the sessions outgrow their limit; a file
+// alone beyond it, or a full disk, stops the recording with one note.
+TEST(SessionWriter, StopsOnlyWhenOneFileOutgrowsTheLimitOrTheDiskIsFull) {
+    Folder folder;
+    std::ostringstream notes;
+    SessionWriter writer(folder.path, 100, notes);
+    for (const char* name : {"2026-01-02_10-00-00.vsession", "2026-01-01_10-00-00.vsession",
+                             "2026-01-03_10-00-00.vsession"}) {
+        writer.startFile(name, std::string(30, 'x'));
+        writer.finishFile("\n");
+    }
+    writer.startFile("2026-01-04_10-00-00.vsession", std::string(30, 'y'));
+    writer.flush();
+    EXPECT_FALSE(fs::exists(folder.path / "2026-01-01_10-00-00.vsession"));
+    EXPECT_TRUE(fs::exists(folder.path / "2026-01-02_10-00-00.vsession"));
+    writer.write(std::string(20, 'y'));
+    writer.flush();
+    EXPECT_FALSE(fs::exists(folder.path / "2026-01-02_10-00-00.vsession"));
+    writer.write(std::string(60, 'y')); // alone beyond the limit
+    writer.write("z");
+    writer.flush();
+    EXPECT_TRUE(fs::exists(folder.path / "2026-01-03_10-00-00.vsession"));
+    EXPECT_EQ(folder.read("2026-01-04_10-00-00.vsession"), std::string(50, 'y'));
+    EXPECT_NE(notes.str().find("size limit"), std::string::npos) << notes.str();
+
+    notes.str("");
+    SessionWriter full(folder.path, 1 << 20, notes,
+                       [](const fs::path&) { return std::fopen("/dev/full", "w"); });
+    full.startFile("full.vsession", "VECTRIN SESSION 1\n");
+    full.write("0 %010\n");
+    full.finishFile("end 0\n");
+    full.flush();
+    EXPECT_EQ(notes.str(),
+              "vectrin: session recording stopped: " + (folder.path / "full.vsession").string() +
+                  ": No space left on device\n");
+}
+
 } // namespace
