@@ -8,7 +8,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <functional>
 #include <limits>
 #include <optional>
 #include <random>
@@ -125,30 +124,6 @@ TEST_F(Surface, OverdrawingEitherWayErasesExactly) {
     s.pen.lineWidth = 2; // wide lines are always solid
     in(INK).line(300, 300, 1200, 450);
     EXPECT_GT(count(INK), 2 * 80);
-}
-
-// A position or size that is not a finite number draws nothing and changes
-// nothing, whichever operation gets it.
-TEST_F(Surface, OperationsWithNonFiniteCoordinatesDrawNothing) {
-    using Draw = std::function<void(Single)>;
-    const Draw draws[] = {
-        [this](Single v) { s.line(v, 300, 600, 600); },
-        [this](Single v) { s.line(300, 300, v, 600); },
-        [this](Single v) { s.circle(1500, v, 300); },
-        [this](Single v) { s.circle(1500, 1000, v); },
-        [this](Single v) { s.circle(v, 1000, 300); },
-        [this](Single v) {
-            s.pen.textX = v;
-            s.print("N");
-        },
-    };
-    constexpr Single INF = std::numeric_limits<Single>::infinity();
-    for (const Draw& draw : draws)
-        for (const Single bad : {std::numeric_limits<Single>::quiet_NaN(), INF, -INF}) {
-            in(INK);
-            draw(bad);
-            EXPECT_EQ(std::pair(count(INK), refreshed().has_value()), std::pair(0, false));
-        }
 }
 
 // Text hangs from its corner: an "N" as the azimuth scale prints it, bold 12
