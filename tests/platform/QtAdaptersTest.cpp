@@ -56,14 +56,13 @@ QColor pick(QtColourPicker& picker, QColor choice, bool accept) {
     return opened;
 }
 
-TEST(QtColourPicker, OpensOnTheColourSetOrWhiteAndCancelKeepsTheColour) {
+TEST(QtColourPicker, OpensOnTheColourSetAndCancelKeepsTheColour) {
     QtColourPicker picker;
     picker.setFlags(3);
     picker.setColour(0x00009100);
     EXPECT_EQ(fromQColor(pick(picker, QColor(0x12, 0x34, 0x56), true)), 0x00009100u);
     EXPECT_EQ(picker.colour(), 0x00563412u);
-    picker.setFlags(0);
-    EXPECT_EQ(pick(picker, Qt::black, false), QColor(Qt::white));
+    EXPECT_EQ(fromQColor(pick(picker, Qt::black, false)), 0x00563412u);
     EXPECT_EQ(picker.colour(), 0x00563412u);
 }
 
@@ -91,13 +90,9 @@ TEST(QtTimer, TicksWhileEnabledWithAnIntervalAndRunsTheAfterHookAfterEachTick) {
         return waitUntil([&] { return ticks >= 3; }) && order.size() == before;
     };
     EXPECT_TRUE(quietWhile([&] { timer.setInterval(1); })) << "not enabled";
-    EXPECT_TRUE(quietWhile([&] {
-        timer.setInterval(0);
-        timer.setEnabled(true);
-    })) << "no interval";
     QElapsedTimer clock;
     clock.start();
-    timer.setInterval(1);
+    timer.setEnabled(true);
     ASSERT_TRUE(waitUntil([&] { return order.size() >= 20; }));
     EXPECT_EQ(order.substr(0, 6), "tatata");
     EXPECT_LE(order.size() / 2, clock.elapsed() / 17 + 2) << order << " in " << clock.elapsed();
