@@ -349,18 +349,6 @@ def wait_open(s, path):
     wait_until(lambda: holds_open(s, path), 30, "the program to open %s" % path)
 
 
-def cpu_seconds(pid):
-    fields = read_bytes("/proc/%d/stat" % pid).rsplit(b")", 1)[1].split()
-    return (int(fields[11]) + int(fields[12])) / os.sysconf("SC_CLK_TCK")
-
-
-def check_not_spinning(s, seconds=2.0):
-    """Over a stretch of wall time the program uses well under one core."""
-    before, started = cpu_seconds(s.process.pid), time.monotonic()
-    wait_until(lambda: time.monotonic() - started >= seconds, seconds + 1, "the stretch")
-    check(cpu_seconds(s.process.pid) - before < 0.6 * seconds, "it used over 0.6 of a core")
-
-
 def dialog(s):
     """Opens the options dialog with the O key; returns its window id."""
     s.focus()
