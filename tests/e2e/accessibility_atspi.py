@@ -71,7 +71,8 @@ def test_a_screen_reader_can_follow_the_display_and_work_the_options(binary):
         options = e2e.wait_until(lambda: (w := window(app, "Vectrin Options")) and
                                  has(w, pyatspi.STATE_SHOWING)
                                  and w, 10, "the options dialog")
-        named_controls(options, "push button")
+        for role in ("push button", "frame"):
+            named_controls(options, role)
         interval = next(b for b in nodes(options, "push button")
                         if b.name.startswith("Decay interval"))
         e2e.wait_until(lambda: has(interval, pyatspi.STATE_FOCUSED) or s.key("Tab"), 30,
