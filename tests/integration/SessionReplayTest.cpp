@@ -10,13 +10,13 @@
 #include "settings/Program.h"
 #include "support/FakeSerialDevices.h"
 #include "support/Fakes.h"
+#include "support/TempHome.h"
 
 #include <QElapsedTimer>
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 #include <sstream>
 
@@ -52,11 +52,6 @@ struct ProgramOn {
     }
     form_VECTRIN& f() { return program.main(); }
 };
-
-std::string fileText(const fs::path& path) {
-    std::ifstream file(path);
-    return std::string(std::istreambuf_iterator<char>(file), {});
-}
 
 TEST(SessionReplay, ReplayAtTenTimesEndsWithTheHistogramOfTheRecordedRun) {
     SerialRig rig; // its folders and the devices; its own port stays closed

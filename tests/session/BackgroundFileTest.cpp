@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "session/BackgroundFile.h"
+#include "support/TempHome.h"
 
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -19,10 +19,9 @@ namespace {
 namespace fs = std::filesystem;
 
 struct BackgroundFileTest : ::testing::Test {
-    const fs::path folder = fs::temp_directory_path() / ("vectrin-" + std::to_string(::getpid()));
+    TempHome temporary;
+    const fs::path folder = temporary.home;
     std::ostringstream notes;
-    void SetUp() override { fs::create_directories(folder); }
-    void TearDown() override { fs::remove_all(folder); }
 };
 
 std::vector<std::string> linesOf(const fs::path& path) {

@@ -6,13 +6,10 @@
 #include "session/SessionRecorder.h"
 #include "session/SessionWriter.h"
 #include "support/Fakes.h"
+#include "support/TempHome.h"
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
-#include <fstream>
-#include <iterator>
 #include <sstream>
 #include <tuple>
 
@@ -42,17 +39,6 @@ TEST(SessionFormat, ADamagedFileKeepsTheRecordsBeforeTheDamage) {
     }
 }
 
-// A folder of its own for each test, removed afterwards.
-struct Folder {
-    fs::path path = fs::temp_directory_path() / ("vectrin-sessions-" + std::to_string(::getpid()));
-    Folder() { fs::remove_all(path); }
-    ~Folder() { fs::remove_all(path); }
-    std::string read(const std::string& name) const {
-        std::ifstream file(path / name);
-        return std::string(std::istreambuf_iterator<char>(file), {});
-    }
-};
-
 class FakeSessionClock : public SessionClock {
 public:
     std::int64_t steadyMilliseconds() const override { return ms; }
@@ -62,13 +48,13 @@ public:
 };
 
 TEST(SessionRecorder, OneFilePerOpeningThatReadsAnythingWithTheTimesSinceTheOpening) {
-    Folder folder;
+    TempHome folder;
     std::ostringstream notes;
     FakeSerialPort port;
     FakeSessionClock clock;
     std::string all;
     {
-        SessionWriter writer(folder.path, 1 << 20, notes);
+        SessionWriter writer(folder.home, 1 << 20, notes);
         SessionRecorder recorder(port, clock, writer);
         recorder.open(); // a trial open that reads nothing leaves no file
         recorder.close();
@@ -88,8 +74,9 @@ TEST(SessionRecorder, OneFilePerOpeningThatReadsAnythingWithTheTimesSinceTheOpen
         port.pending = all;
         recorder.readAll();
     }
-    EXPECT_EQ(folder.read("2026-12-06_13-50-39.vsession"), HEAD + "250 %010\\x0D\\x0A\nend 1000\n");
-    const Session second = readSession(folder.read("2026-12-06_13-50-39-2.vsession"));
+    EXPECT_EQ(fileText(folder.home / "2026-12-06_13-50-39.vsession"),
+              HEAD + "250 %010\\x0D\\x0A\nend 1000\n");
+    const Session second = readSession(fileText(folder.home / "2026-12-06_13-50-39-2.vsession"));
     EXPECT_DOUBLE_EQ(second.startSecondsSinceMidnight, 13 * 3600 + 50 * 60 + 39.9);
     ASSERT_EQ(second.records.size(), 1u);
     EXPECT_EQ(second.records[0].bytes, all);
@@ -99,9 +86,9 @@ TEST(SessionRecorder, OneFilePerOpeningThatReadsAnythingWithTheTimesSinceTheOpen
 // The oldest files go first when the sessions outgrow their limit; a file
 // alone beyond it, or a full disk, stops the recording with one note.
 TEST(SessionWriter, StopsOnlyWhenOneFileOutgrowsTheLimitOrTheDiskIsFull) {
-    Folder folder;
+    TempHome folder;
     std::ostringstream notes;
-    SessionWriter writer(folder.path, 100, notes);
+    SessionWriter writer(folder.home, 100, notes);
     for (const char* name : {"2026-01-02_10-00-00.vsession", "2026-01-01_10-00-00.vsession",
                              "2026-01-03_10-00-00.vsession"}) {
         writer.startFile(name, std::string(30, 'x'));
@@ -109,27 +96,27 @@ TEST(SessionWriter, StopsOnlyWhenOneFileOutgrowsTheLimitOrTheDiskIsFull) {
     }
     writer.startFile("2026-01-04_10-00-00.vsession", std::string(30, 'y'));
     writer.flush();
-    EXPECT_FALSE(fs::exists(folder.path / "2026-01-01_10-00-00.vsession"));
-    EXPECT_TRUE(fs::exists(folder.path / "2026-01-02_10-00-00.vsession"));
+    EXPECT_FALSE(fs::exists(folder.home / "2026-01-01_10-00-00.vsession"));
+    EXPECT_TRUE(fs::exists(folder.home / "2026-01-02_10-00-00.vsession"));
     writer.write(std::string(20, 'y'));
     writer.flush();
-    EXPECT_FALSE(fs::exists(folder.path / "2026-01-02_10-00-00.vsession"));
+    EXPECT_FALSE(fs::exists(folder.home / "2026-01-02_10-00-00.vsession"));
     writer.write(std::string(60, 'y')); // alone beyond the limit
     writer.write("z");
     writer.flush();
-    EXPECT_TRUE(fs::exists(folder.path / "2026-01-03_10-00-00.vsession"));
-    EXPECT_EQ(folder.read("2026-01-04_10-00-00.vsession"), std::string(50, 'y'));
+    EXPECT_TRUE(fs::exists(folder.home / "2026-01-03_10-00-00.vsession"));
+    EXPECT_EQ(fileText(folder.home / "2026-01-04_10-00-00.vsession"), std::string(50, 'y'));
     EXPECT_NE(notes.str().find("size limit"), std::string::npos) << notes.str();
 
     notes.str("");
-    SessionWriter full(folder.path, 1 << 20, notes,
+    SessionWriter full(folder.home, 1 << 20, notes,
                        [](const fs::path&) { return std::fopen("/dev/full", "w"); });
     full.startFile("full.vsession", "VECTRIN SESSION 1\n");
     full.write("0 %010\n");
     full.finishFile("end 0\n");
     full.flush();
     EXPECT_EQ(notes.str(),
-              "vectrin: session recording stopped: " + (folder.path / "full.vsession").string() +
+              "vectrin: session recording stopped: " + (folder.home / "full.vsession").string() +
                   ": No space left on device\n");
 }
 

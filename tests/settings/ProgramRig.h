@@ -2,13 +2,11 @@
 #pragma once
 
 #include "ProgramOnFakes.h"
+#include "support/TempHome.h"
 #include "support/TestRig.h"
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <numeric>
-#include <stdlib.h>
 
 // The default colours in slot order, and the items of the default settings
 // file: the colours in decimal five times, port 1, 4800 baud, acquisition and
@@ -35,13 +33,6 @@ inline std::string settingsFile(const std::vector<std::string>& items, std::size
         [](const std::string& text, const std::string& item) { return text + item + "\r\n"; });
 }
 
-// The bytes of a file; empty when there is no plain file at the path.
-inline std::string fileText(const std::filesystem::path& path) {
-    if (!std::filesystem::is_regular_file(path)) return {};
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 // The copies kept of replaced settings files in a folder, oldest first.
 inline std::vector<std::filesystem::path> keptCopies(const std::filesystem::path& folder) {
     std::vector<std::filesystem::path> copies;
@@ -52,21 +43,8 @@ inline std::vector<std::filesystem::path> keptCopies(const std::filesystem::path
     return copies;
 }
 
-// A temporary home of its own, removed afterwards, whose settings folder does
-// not exist until something makes it.
-struct SettingsHome {
-    ~SettingsHome() {
-        std::error_code ignored;
-        std::filesystem::remove_all(home, ignored);
-    }
-    char homeTemplate[32] = "/tmp/vectrin-settings-XXXXXX";
-    std::filesystem::path home = mkdtemp(homeTemplate);
-    std::filesystem::path folder = home / "Vectrin";
-    std::filesystem::path file = folder / "Vectrin.ini";
-};
-
 // The program on fakes with its settings folder in a temporary home.
-struct ProgramRig : SettingsHome, ProgramOnFakes {
+struct ProgramRig : TempHome, ProgramOnFakes {
     ProgramRig() : ProgramOnFakes(folder.string()) {}
 };
 

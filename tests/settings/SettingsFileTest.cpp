@@ -14,7 +14,7 @@ namespace {
 
 // The file system stops the file growing past 100 bytes part way through the write.
 TEST(SettingsFile, AWriteThatFailsPartWayLeavesTheOldFileWholeAndNoTemporaryBehind) {
-    SettingsHome home;
+    TempHome home;
     std::ostringstream messages;
     const SettingsFile file(home.folder, messages);
     ASSERT_TRUE(file.write("old\r\n"));
@@ -42,7 +42,7 @@ TEST(KeptCopies, NeverOverwriteAnEarlierCopyAndKeepTheNewestFive) {
         {std::vector<int>(11, 0), {"7", "8", "9", "10", "11"}},
     };
     for (const auto& [seconds, kept] : rows) {
-        SettingsHome home;
+        TempHome home;
         fs::create_directories(home.folder);
         std::ofstream(home.folder / "Vectrin.ini.replaced-mine") << "operator's own";
         for (std::size_t i = 0; i < seconds.size(); ++i) {

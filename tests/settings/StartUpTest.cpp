@@ -11,7 +11,7 @@ const std::string A_OFF = "\"A:ACQUIRE  ( OFF )\"", T_OFF = "\"T:TEST           
 struct Start {
     std::vector<std::pair<int, std::string>> set = {}; // items (1..46) changed in the default file
     int keep = 46;                                     // items written; below 0: no settings file
-    void (*spoil)(const SettingsHome&) = nullptr;      // makes the settings path unusable
+    void (*spoil)(const TempHome&) = nullptr;          // makes the settings path unusable
     bool acquire = true, test = true, gps = false, open = false;
     int variation = 0;
     std::string comm = "COM1 @ 4800"; // Label_COMM without its " BAUD"
@@ -41,9 +41,8 @@ TEST(SettingsLoad, EachStoredItemTakesEffectAndAnUnreadableFileGivesWayToTheDefa
         {.set = {{41, "12"}}, .replaced = true},
         {.set = {{41, "65537"}}, .replaced = true},
         // A settings path that cannot be written: the built-in defaults, and no loop.
-        {.keep = -1, .spoil = [](const SettingsHome& h) { fs::create_directories(h.file / "x"); }},
-        {.keep = -1,
-         .spoil = [](const SettingsHome& h) { std::ofstream(h.folder) << "not a folder"; }},
+        {.keep = -1, .spoil = [](const TempHome& h) { fs::create_directories(h.file / "x"); }},
+        {.keep = -1, .spoil = [](const TempHome& h) { std::ofstream(h.folder) << "not a folder"; }},
     };
     for (std::size_t row = 0; row < starts.size(); ++row) {
         SCOPED_TRACE("row " + std::to_string(row));
