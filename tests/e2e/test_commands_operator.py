@@ -3,8 +3,9 @@
 COM 1: a combined ($GN) fix's course turns the heading-up display and DF
 messages draw their bearing on it; the keypad steps the cursor and the heading
 (by ten with Shift or Ctrl); the right mouse button held on a stepping button
-repeats its step until it is released. After Q each bearing is in bearings.csv
-in the data folder at the fix, and vectrin --export-kml draws a line for each."""
+repeats its step (the mirror and stepping tests stop it on release). After Q
+each bearing is in bearings.csv in the data folder at the fix, and vectrin
+--export-kml draws a line for each."""
 
 import os
 import re
@@ -55,15 +56,12 @@ def test_gps_df_keys_a_held_mouse_button_and_the_bearing_log(binary):
         e2e.wait_cursor(s, 271)
 
         # Held, the button steps at once and repeats: the cursor goes beyond its first step.
-        box = e2e.cur_cw_button(s)
+        # The screen box of CmdButton_CUR_CW, in Frame_BOTTOM_RIGHT at the bottom right.
+        box = e2e.control_box(s, lambda w, h: (w - 2760, h - 1665), 0, 720, 1215, 375)
         s.x("xdotool", "mousemove", str((box[0] + box[2]) // 2), str((box[1] + box[3]) // 2),
             "mousedown", "3")
         e2e.wait_until(lambda: e2e.cursor_angle(s) not in (None, 271, 281), 30, "a repeat")
         s.x("xdotool", "mouseup", "3")
-        # Released, it stands still: two looks in a row agree, and so does the next.
-        stopped = e2e.wait_until(lambda: (a := e2e.cursor_angle(s)) is not None and
-                                 a == e2e.cursor_angle(s) and [a], 30, "the cursor to stand still")
-        e2e.check(e2e.cursor_angle(s) == stopped[0], "the cursor moved on after the release")
 
         s.key("q")
         e2e.check(s.wait_exit() == 0, "exit code after Q")

@@ -300,13 +300,6 @@ def near(image, point, colour):
                for dx in (-1, 0, 1) for dy in (-1, 0, 1))
 
 
-def spoke_shown(s, image, screen_angle, polar):
-    """Whether a bearing vector reaches beyond a quarter of the radius along the
-    angle (all spokes meet near the centre)."""
-    return any(near(image, s.polar_point(screen_angle, i / 100, polar),
-                    colour_of(DEFAULT_SCHEME[6])) for i in range(26, 100))
-
-
 def draw_spoke(s, pty, message, screen_angle):
     """Sends a DF message after each look at the screen until its spoke shows
     along the angle; returns that screen and the polar display. A look outlasts
@@ -316,7 +309,10 @@ def draw_spoke(s, pty, message, screen_angle):
     def drawn():
         pty.write(message)
         image = s.grab()
-        return spoke_shown(s, image, screen_angle, polar) and (image, polar)
+        # Whether a bearing vector reaches beyond a quarter of the radius along
+        # the angle (all spokes meet near the centre).
+        return any(near(image, s.polar_point(screen_angle, i / 100, polar),
+                        colour_of(DEFAULT_SCHEME[6])) for i in range(26, 100)) and (image, polar)
 
     return wait_until(drawn, 30, "the spoke at %d degrees" % screen_angle, interval=0)
 
@@ -332,11 +328,6 @@ def cursor_angle(s):
 
 def wait_cursor(s, angle):
     wait_until(lambda: cursor_angle(s) == angle, 30, "the cursor at screen angle %d" % angle)
-
-
-def cur_cw_button(s):
-    """Screen box of CmdButton_CUR_CW, in Frame_BOTTOM_RIGHT at the bottom right."""
-    return control_box(s, lambda w, h: (w - 2760, h - 1665), 0, 720, 1215, 375)
 
 
 def holds_open(s, path):

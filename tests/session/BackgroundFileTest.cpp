@@ -19,8 +19,7 @@ namespace {
 namespace fs = std::filesystem;
 
 struct BackgroundFileTest : ::testing::Test {
-    TempHome temporary;
-    const fs::path folder = temporary.home;
+    TempHome home;
     std::ostringstream notes;
 };
 
@@ -34,7 +33,7 @@ std::vector<std::string> linesOf(const fs::path& path) {
 
 // The folder is made, the header written once, a later run appends.
 TEST_F(BackgroundFileTest, AppendsEveryLineInOrderBehindOneHeader) {
-    const fs::path path = folder / "data" / "log.csv";
+    const fs::path path = home.home / "data" / "log.csv";
     for (const std::string run : {"a", "b"}) {
         BackgroundFile file(path, "header", notes);
         file.append(run + "1");
@@ -46,8 +45,8 @@ TEST_F(BackgroundFileTest, AppendsEveryLineInOrderBehindOneHeader) {
 
 // A full disk, or a file that cannot be made: one note, and no more is tried.
 TEST_F(BackgroundFileTest, GivesUpWithANoteWhenTheDiskIsFullOrTheFileCannotBeMade) {
-    std::ofstream(folder / "plain");
-    for (const fs::path& path : {fs::path("/dev/full"), folder / "plain" / "log.csv"}) {
+    std::ofstream(home.home / "plain");
+    for (const fs::path& path : {fs::path("/dev/full"), home.home / "plain" / "log.csv"}) {
         notes.str("");
         {
             BackgroundFile file(path, "header", notes);
@@ -64,7 +63,7 @@ TEST_F(BackgroundFileTest, GivesUpWithANoteWhenTheDiskIsFullOrTheFileCannotBeMad
 // thread is stuck with its first lines, at most 5 more wait, the rest are
 // left out and counted.
 TEST_F(BackgroundFileTest, AStalledDiskNeverHoldsUpAppend) {
-    const fs::path pipe = folder / "pipe";
+    const fs::path pipe = home.home / "pipe";
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
     auto file = std::make_unique<BackgroundFile>(pipe, "header", notes, 5);
     for (int i = 1; i <= 1000; ++i)

@@ -31,7 +31,6 @@ TEST(SettingsLoad, EachStoredItemTakesEffectAndAnUnreadableFileGivesWayToTheDefa
         {.set = {{42, "9600"}, {44, T_OFF}}, .test = false, .open = true, .comm = "COM1 @ 9600"},
         {.set = {{45, "\"GPS\""}}, .gps = true},
         {.set = {{41, "3"}, {42, "1200"}}, .comm = "COM3 @ 1200"},
-        {.set = {{42, "300"}}},
         {.set = {{46, "4.5"}}, .variation = 5},
         {.set = {{46, "180"}}, .variation = -179},
         {.set = {{1, "green"}, {42, "fast"}, {46, "west"}}, .variation = 1, .background = 0},

@@ -127,20 +127,19 @@ public:
     Colour back = 0;
 };
 
-// A colour picker whose operator either accepts `choice` or cancels.
+// A colour picker whose operator accepts `choice`.
 class FakeColourPicker : public ColourPicker {
 public:
     void setFlags(int value) override { flags = value; }
     void setColour(Colour value) override { colour_ = value; }
     void show() override {
         shownOn = colour_;
-        if (!cancel) colour_ = choice;
+        colour_ = choice;
     }
     Colour colour() const override { return colour_; }
 
     int flags = 0;
     Colour shownOn = 0; // the colour the picker opened on
-    bool cancel = false;
     Colour choice = 0;
 
 private:

@@ -56,7 +56,6 @@ inline void pressKey(TestRig& rig, int keyCode, int mask = 0) {
 // Virtual-key codes, written out as the keyboard delivers them.
 inline constexpr int VK_CONTROL = 17;
 inline constexpr auto topRow = [](int digit) { return 48 + digit; };
-inline constexpr auto keypad = [](int digit) { return 96 + digit; };
 inline constexpr auto letterKey = [](char c) { return 65 + (c - 'A'); };
 
 // Whether the last thing drawn ended a cycle.
