@@ -85,9 +85,11 @@ def check_start(tree):
     bin_dir = os.path.join(tree, "usr", "bin")
     program = shutil.which(command[0], path=bin_dir)
     e2e.check(program, "Exec=%s is not in the package's /usr/bin" % command[0])
+    e2e.check(len(command) == 1, "Exec=%s: the menu starts the program without arguments"
+              % " ".join(command))
     with e2e.Session(program) as s:
         s.env["PATH"] = bin_dir + os.pathsep + s.env["PATH"]
-        s.start(command[1:])
+        s.start()
         # openbox gives a window without an icon a 48 x 48 one of its own
         icon = s.x("xprop", "-id", str(s.window), "_NET_WM_ICON")
         e2e.check("Icon (16 x 16)" in icon, "the window does not show the program's icon")
