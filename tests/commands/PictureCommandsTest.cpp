@@ -34,12 +34,11 @@ TEST_F(Picture, SectorStepsThroughTheWidthsAndSumsOverEach) {
 
 TEST_F(Picture, VarOnAndOffKeepsTheFirstSevenCharactersOfTheHeadingLabel) {
     f.Label_HDG.caption = "GPS 123 TRU";
-    pressKey(rig, letterKey('V'));
-    EXPECT_EQ((std::pair{f.CmdButton_VAR.caption, f.Label_HDG.caption}),
-              (std::pair<std::string, std::string>{VAR_ON, "GPS 123 MAG"}));
-    pressKey(rig, letterKey('V'));
-    EXPECT_EQ((std::pair{f.CmdButton_VAR.caption, f.Label_HDG.caption}),
-              (std::pair<std::string, std::string>{VAR_OFF, "GPS 123 TRU"}));
+    for (const auto& [var, label] : {std::pair{VAR_ON, "GPS 123 MAG"}, {VAR_OFF, "GPS 123 TRU"}}) {
+        pressKey(rig, letterKey('V'));
+        EXPECT_EQ((std::pair{f.CmdButton_VAR.caption, f.Label_HDG.caption}),
+                  (std::pair<std::string, std::string>{var, label}));
+    }
 }
 
 TEST_F(Picture, ReduceLowersEveryDegreeByOneRingButNeverBelowZeroAndClearEmptiesAll) {

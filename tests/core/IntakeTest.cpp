@@ -63,15 +63,14 @@ TEST_F(DfIn, OnlyABearingWithinOneWrapStepIsTakenAndEndsTheComTimeoutWarning) {
               (std::tuple{false, false, 0}));
     f.Label_COM_TIMEOUT.visible = true;
     rig.surface.ops.clear();
-    const auto hist = f.BRG_HIST;
-    const auto sums = f.BRG_SUM;
+    const auto tables = std::pair(f.BRG_HIST, f.BRG_SUM);
     for (const auto& [heading, message] : {std::pair{0, "999"}, {0, "721"}, {360, "361"}})
         takeIn(heading, message);
     EXPECT_EQ((std::tuple{f.TRUE_DF_BEARING, f.MAXVECTOR, f.INCOUNT, f.Label_LAST_BRG.caption,
                           f.Label_COM_TIMEOUT.visible}),
               (std::tuple<Integer, Single, std::int32_t, std::string, bool>{
                   45, 1, 1, "LAST BRG : 045", true}));
-    EXPECT_TRUE(f.BRG_HIST == hist && f.BRG_SUM == sums && rig.surface.ops.empty());
+    EXPECT_TRUE(std::pair(f.BRG_HIST, f.BRG_SUM) == tables && rig.surface.ops.empty());
     rig.clock.seconds = 36001.5;
     takeIn(0, "010");
     EXPECT_EQ((std::tuple{f.Label_COM_TIMEOUT.visible, f.Frame_TOP_LEFT.visible,

@@ -56,8 +56,7 @@ def test_gps_df_keys_a_held_mouse_button_and_the_bearing_log(binary):
         e2e.wait_cursor(s, 271)
 
         # Held, the button steps at once and repeats: the cursor goes beyond its first step.
-        # The screen box of CmdButton_CUR_CW, in Frame_BOTTOM_RIGHT at the bottom right.
-        box = e2e.control_box(s, lambda w, h: (w - 2760, h - 1665), 0, 720, 1215, 375)
+        box = e2e.cur_cw_button(s)
         s.x("xdotool", "mousemove", str((box[0] + box[2]) // 2), str((box[1] + box[3]) // 2),
             "mousedown", "3")
         e2e.wait_until(lambda: e2e.cursor_angle(s) not in (None, 271, 281), 30, "a repeat")

@@ -330,6 +330,11 @@ def wait_cursor(s, angle):
     wait_until(lambda: cursor_angle(s) == angle, 30, "the cursor at screen angle %d" % angle)
 
 
+def cur_cw_button(s):
+    """Screen box of CmdButton_CUR_CW, in Frame_BOTTOM_RIGHT at the bottom right."""
+    return control_box(s, lambda w, h: (w - 2760, h - 1665), 0, 720, 1215, 375)
+
+
 def holds_open(s, path):
     """Whether the program's process has the device open."""
     fds = "/proc/%d/fd" % s.process.pid
@@ -338,6 +343,11 @@ def holds_open(s, path):
 
 def wait_open(s, path):
     wait_until(lambda: holds_open(s, path), 30, "the program to open %s" % path)
+
+
+def cpu_seconds(pid):
+    fields = read_bytes("/proc/%d/stat" % pid).rsplit(b")", 1)[1].split()
+    return (int(fields[11]) + int(fields[12])) / os.sysconf("SC_CLK_TCK")
 
 
 def dialog(s):

@@ -34,8 +34,7 @@ TEST(SessionFormat, ADamagedFileKeepsTheRecordsBeforeTheDamage) {
     };
     for (const auto& [text, records, damage] : cases) {
         const Session s = readSession(text);
-        EXPECT_EQ(s.records.size(), records) << text;
-        EXPECT_EQ(s.damage, damage) << text;
+        EXPECT_EQ(std::pair(s.records.size(), s.damage), std::pair(records, damage)) << text;
     }
 }
 
