@@ -126,6 +126,20 @@ TEST_F(Surface, OverdrawingEitherWayErasesExactly) {
     EXPECT_GT(count(INK), 2 * 80);
 }
 
+// A position or size that is not a finite number (a division by a ring count
+// of 0 once gave them) draws nothing, whichever operation gets it.
+TEST_F(Surface, OperationsWithNonFiniteCoordinatesDrawNothing) {
+    for (const Single bad :
+         {std::numeric_limits<Single>::quiet_NaN(), -std::numeric_limits<Single>::infinity()}) {
+        in(INK);
+        s.line(300, 300, bad, 600);
+        s.circle(1500, 1000, bad);
+        s.pen.textX = bad;
+        s.print("N");
+        EXPECT_EQ(std::pair(count(INK), refreshed().has_value()), std::pair(0, false));
+    }
+}
+
 // Text hangs from its corner: an "N" as the azimuth scale prints it, bold 12
 // point with its corner 80 left of and 135 above the point it labels, is
 // centred on that point.
