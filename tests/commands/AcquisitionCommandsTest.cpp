@@ -24,14 +24,19 @@ TEST_F(Acquisition, AcquireAndTestSelectTheSourceAndOnlyTestEmptiesThePicture) {
         fillTables();
         f.Label_COM_TIMEOUT.visible = rig.serial.isOpen();
         f.Frame_TOP_LEFT.visible = !rig.serial.isOpen();
+        f.Frame_GPS_SPEED.visible = true;
         pressKey(rig, letterKey(key));
         EXPECT_EQ((std::pair{f.CmdButton_ACQUIRE.caption, f.CmdButton_TEST.caption}),
                   (std::pair<std::string, std::string>{acquire ? ACQUIRE_ON : ACQUIRE_OFF,
                                                        test ? TEST_ON : TEST_OFF}));
         const bool portOpen = acquire && !test;
-        EXPECT_EQ((std::array{rig.serial.isOpen(), f.COM_TIMEOUT_TIMER, f.SIMULATE_TIMER,
-                              f.DF_TIMER, f.Frame_TOP_LEFT.visible, f.Label_COM_TIMEOUT.visible}),
-                  (std::array{portOpen, portOpen, acquire && test, acquire, true, false}));
+        // GPS SPEED goes when acquisition goes off and when test mode comes on.
+        const bool speedShown = key == 'A' ? acquire : !test;
+        EXPECT_EQ(
+            (std::array{rig.serial.isOpen(), f.COM_TIMEOUT_TIMER, f.SIMULATE_TIMER, f.DF_TIMER,
+                        f.Frame_TOP_LEFT.visible, f.Label_COM_TIMEOUT.visible,
+                        f.Frame_GPS_SPEED.visible}),
+            (std::array{portOpen, portOpen, acquire && test, acquire, true, false, speedShown}));
         EXPECT_EQ(f.BRG_HIST[90], key == 'A' ? 4 : 0);
     }
 }

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <limits>
 #include <string>
 #include <utility>
@@ -30,6 +31,12 @@ TEST(LeadingNumber, ReadsSignDigitsPointAndExponentAsFarAsTheyGo) {
          {std::string("1e400"), std::string("0.001e999999999999"), "1" + std::string(400, '0')})
         EXPECT_EQ(leadingNumber(text), largest) << text;
     EXPECT_EQ(leadingNumber("0." + std::string(400, '0') + "1"), 0);
+}
+
+// A number as text: a blank stands where a minus would, zero included.
+TEST(NumberText, GivesABlankOrAMinusBeforeTheDigits) {
+    EXPECT_EQ((std::array{signedNumberText(0), signedNumberText(1000), signedNumberText(-5)}),
+              (std::array<std::string, 3>{" 0", " 1000", "-5"}));
 }
 
 } // namespace

@@ -33,6 +33,8 @@ TEST(PositionReader, TakesPositionAndTimeOnlyFromSoundFixesOfSatelliteTalkersFor
          {-(37 + 47.994 / 60), -(175 + 17.839 / 60), "2014-12-31T03:12:10Z"}},
         {sentence("GPRMC,225308,A,4527.5,S,16709.0,E,0.0,,060699,,"),
          {-(45 + 27.5 / 60), 167.15, "1999-06-06T22:53:08Z"}},
+        {sentence("GPRMC,225308,A,4527.5,S,16709.0,E,0.0,,060679,,"),
+         {-(45 + 27.5 / 60), 167.15, "2079-06-06T22:53:08Z"}},
         {sentence("GNRMC,091503.000,V,4813.0509,N,00824.8699,E,,,101015,,,N,V"), none},
         {sentence("INRMC,091503.000,A,4813.0509,N,00824.8699,E,,,101015,,"), none},
         {"$" + FIX + "*00", none},
